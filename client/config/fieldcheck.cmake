@@ -1,0 +1,1 @@
+# CheckField and the small tests it is built from.

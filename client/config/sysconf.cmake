@@ -1,0 +1,1 @@
+# SysConf and the shared configuration values.
