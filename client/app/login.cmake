@@ -1,0 +1,1 @@
+# Program folder, Qt prompter, login dialog and the PaySlipDesk executable.
