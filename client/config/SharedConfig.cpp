@@ -1,0 +1,6 @@
+#include "SharedConfig.h"
+
+SharedConfig& sharedConfig() {
+    static SharedConfig config;
+    return config;
+}
