@@ -1,0 +1,33 @@
+#include "package/AgentCopy.h"
+
+#include "package/ByteOrder.h"
+#include "package/DosTime.h"
+#include "package/OutputFile.h"
+#include "package/PackageFile.h"
+#include "platform/FileTimes.h"
+
+#include <sys/stat.h>
+
+namespace stub {
+
+bool WriteUpdateAgent(const InputFile& source, std::int64_t infoEnd, const PackageTrailer& trailer,
+                      const std::string& agentPath) {
+    std::string bytes(static_cast<std::size_t>(infoEnd), '\0');
+    source.ReadExactly(0, bytes.data(), bytes.size());
+    // In an ELF stub these bytes belong to the program headers, so only an MZ/PE image has a
+    // marker to clear.
+    if (IsExecutable(source) && bytes.size() >= 0x100)
+        WriteLe32(reinterpret_cast<unsigned char*>(bytes.data()) + 0xFC, 0);
+    PackageTrailer agent = trailer;
+    agent.IsAgent = 1;
+    agent.TrailerLength = kTrailerSize;
+    auto encoded = agent.Encode();
+    bytes.append(reinterpret_cast<const char*>(encoded.data()), encoded.size());
+    const auto when = FileModificationTime(source.Path());
+    if (!WriteWholeFile(agentPath, bytes, when ? TimeToDosTime(*when) : 0, false))
+        return false;
+    chmod(agentPath.c_str(), 0755);
+    return true;
+}
+
+} // namespace stub

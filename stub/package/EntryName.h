@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace stub {
+
+// A file block's entry header: "|name|stamp|".
+struct EntryHeader {
+    std::string name;     // EntryName as stored, with any "*" mark and parameters
+    std::uint32_t stamp;  // DOS date-time; 0 when absent or not a number
+    std::string fileName; // the name before any "*", trimmed
+    bool isEngine;        // the name carries the "*" mark
+};
+
+EntryHeader ParseEntryHeader(const std::string& header);
+
+// The entry's file name as a relative path below the destination, with "\" read as "/";
+// nullopt for an empty or absolute name or one with a ".." part.
+std::optional<std::string> SafeRelativePath(const std::string& fileName);
+
+} // namespace stub

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace stub {
+
+// Free bytes for an unprivileged user on the file system holding path (or its nearest existing
+// parent); nullopt when it cannot be queried.
+std::optional<std::int64_t> FreeBytes(const std::string& path);
+
+// Block size of the file system holding path (or its nearest existing parent); 0 when it cannot
+// be queried.
+std::uint32_t ClusterSize(const std::string& path);
+
+// The mount point of the file system holding path (or its nearest existing parent).
+std::string MountPointOf(const std::string& path);
+
+bool OnSameFileSystem(const std::string& a, const std::string& b);
+
+bool PathExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+
+// Creates the folder and every missing parent; throws std::system_error on failure.
+void MakeFolders(const std::string& path);
+
+// A fresh private folder (mode 0700) under $TMPDIR, else /tmp, with a trailing '/'.
+std::string MakePrivateTempFolder();
+
+// Deletes path and everything below it without following symbolic links. With clearAttributes,
+// folders are made writable first so that read-only folders do not stop the removal.
+// True when the folder existed before and is gone after.
+bool RemoveFolderTree(const std::string& path, bool clearAttributes);
+
+// The text of the last system error (errno).
+std::string LastErrorText();
+
+} // namespace stub
