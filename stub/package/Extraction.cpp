@@ -205,7 +205,7 @@ private:
         if (trailer_.Magic != kPackageMagic)
             return true;
         if (first)
-            Progress(SetUpBars, 0, trailer_.FilesCount, 1);
+            Progress(SetUpBars, trailer_.FilesCount, 1, 0);
         if (!request_.inspect)
             MakeDestination();
         std::int64_t position = trailer_.DataOffset;
