@@ -1,0 +1,270 @@
+#include "package/Descramble.h"
+#include "package/TGFileInfo.h"
+#include "testsupport/CraftedPackage.h"
+#include "tools/Scramble.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+using namespace stub;
+using namespace stubtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+// Runs a program as a user would, with no terminal on standard input.
+Outcome RunProgram(const ScratchFolder& dir, std::vector<std::string> args) {
+    const std::string out = dir / "stdout.txt";
+    const std::string err = dir / "stderr.txt";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv;
+    for (auto& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    int status = -1;
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0)
+        waitpid(child, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+}
+
+class StubpackTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir / "in/sub");
+        WriteFile(dir / "in/setup.sh", "#!/bin/sh\nexit 0\n");
+        WriteFile(dir / "in/readme.txt", std::string(50000, 'r'));
+        std::mt19937 random(7);
+        std::string noise(70000, '\0');
+        for (auto& c : noise)
+            c = static_cast<char>(random());
+        WriteFile(dir / "in/sub/noise.bin", noise);
+        WriteFile(dir / "in/sub/empty.dat", "");
+        WriteFile(dir / "extra.cfg", "key=value\n");
+    }
+
+    Outcome Stubpack(std::vector<std::string> args) {
+        args.insert(args.begin(), STUBPACK_PATH);
+        return RunProgram(dir, args);
+    }
+
+    Outcome Create(const std::string& output, std::vector<std::string> options = {}) {
+        std::vector<std::string> args = {"create", "--stub",   STUB_PATH,     "-o",
+                                         output,   "--engine", "setup.sh* /S"};
+        args.insert(args.end(), options.begin(), options.end());
+        args.push_back(dir / "in");
+        args.push_back(dir / "extra.cfg");
+        return Stubpack(args);
+    }
+
+    void ExpectSameFiles(const std::string& dest) {
+        for (const char* name : {"setup.sh", "readme.txt", "sub/noise.bin", "sub/empty.dat"})
+            EXPECT_EQ(ReadFile(dest + "/" + name), ReadFile(dir / ("in/" + std::string(name))))
+                << name;
+        EXPECT_EQ(ReadFile(dest + "/extra.cfg"), ReadFile(dir / "extra.cfg"));
+    }
+
+    ScratchFolder dir;
+};
+
+} // namespace
+
+TEST(Scramble, DescramblingReturnsEveryToken) {
+    for (const std::string& token :
+         std::vector<std::string>{"", "a", "abcdefghijklmnopqrstuvwxyzabcdef", "Token with spaces",
+                                  std::string("\x01\xFF\x00z", 4)}) {
+        for (int i = 0; i < 50; ++i) {
+            std::string stored = ScrambleToken(token);
+            EXPECT_EQ(stored.find_first_not_of("bcdefghijkstuvwx"), std::string::npos) << stored;
+            EXPECT_EQ(DescrambleToken(stored), token);
+        }
+    }
+}
+
+TEST_F(StubpackTest, HelpExplainsEveryOption) {
+    auto help = Stubpack({"--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* option : {"create",           "list",
+                               "verify",           "extract",
+                               "--output",         "--stub",
+                               "--engine",         "--language",
+                               "--update-url",     "--info-file",
+                               "--agent-name",     "--token",
+                               "--background",     "--download-url",
+                               "--download-file",  "--always-download",
+                               "--download-token", "--download-size",
+                               "--announce-temp",  "--span-cd",
+                               "--busy-bar",       "--debug-log",
+                               "--web-package",    "--confirm-download",
+                               "--make-agent",     "--agent",
+                               "--no-checksum",    "--store",
+                               "--deflate",        "--level",
+                               "--volume-size",    "--force-prompt",
+                               "--verbose"})
+        EXPECT_NE(help.out.find(std::string(option) + " "), std::string::npos) << option;
+
+    auto wrong = Stubpack({"create", "--no-such-option"});
+    EXPECT_EQ(wrong.code, 2);
+    EXPECT_NE(wrong.err.find("unknown option --no-such-option"), std::string::npos);
+}
+
+TEST_F(StubpackTest, CreateListVerifyAndExtract) {
+    WriteFile(dir / "lang.ini", "[English]\ns0=Demo Setup\nFontSize=9\n[German]\ns0=Demo\n");
+    const std::string package = dir / "setup.exe";
+    auto created =
+        Create(package, {"--token", "s3cret", "--language", dir / "lang.ini", "--download-url",
+                         "http://127.0.0.1/x", "--download-token", "dl", "--busy-bar"});
+    ASSERT_EQ(created.code, 0) << created.err;
+    EXPECT_NE(fs::status(package).permissions() & fs::perms::owner_exec, fs::perms::none);
+
+    TGFileInfo info(package);
+    ASSERT_TRUE(info.HasPackage()) << info.Error();
+    EXPECT_EQ(info.Trailer().FilesCount, 5u);
+    EXPECT_EQ(info.Trailer().DataOffset, fs::file_size(STUB_PATH));
+    EXPECT_EQ(info.Trailer().InfoBlockCount, 3);
+    EXPECT_TRUE(info.ShowBusyBar());
+    EXPECT_EQ(info.Setting(SettingsItem::SecretToken, true), "s3cret");
+    EXPECT_EQ(info.Download(DownloadItem::DownloadToken, true), "dl");
+    EXPECT_EQ(info.LanguageText("s0"), "Demo Setup");
+    EXPECT_EQ(info.FontSize(), 9);
+    EXPECT_LE(info.Trailer().SpaceRequired[0], info.Trailer().SpaceRequired[8]);
+    EXPECT_GE(info.Trailer().SpaceRequired[4], 4096u * 4);
+
+    auto list = Stubpack({"list", package});
+    ASSERT_EQ(list.code, 0) << list.err;
+    EXPECT_NE(list.out.find("SecretToken:    s3cret"), std::string::npos);
+    EXPECT_NE(list.out.find("Languages:      English German"), std::string::npos);
+    EXPECT_NE(list.out.find("deflated        50000"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("stored          70000"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("setup.sh* /S"), std::string::npos);
+    EXPECT_LT(list.out.find("setup.sh* /S"), list.out.find("readme.txt"));
+
+    auto verify = Stubpack({"verify", package});
+    EXPECT_EQ(verify.code, 0) << verify.err;
+    EXPECT_NE(verify.out.find("OK: "), std::string::npos);
+
+    auto extract = Stubpack({"extract", package, dir / "out"});
+    ASSERT_EQ(extract.code, 0) << extract.err;
+    ExpectSameFiles(dir / "out");
+}
+
+TEST_F(StubpackTest, StubExtractsItsOwnPackage) {
+    const std::string package = dir / "setup.exe";
+    ASSERT_EQ(Create(package, {"--make-agent", "--agent-name", "agent.exe"}).code, 0);
+    auto run = RunProgram(dir, {package, dir / "dest"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    ExpectSameFiles(dir / "dest");
+    EXPECT_NE(run.out.find("FileInfo.FilesCount=5"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("engine: setup.sh* /S"), std::string::npos);
+    EXPECT_NE(fs::status(dir / "dest/setup.sh").permissions() & fs::perms::owner_exec,
+              fs::perms::none);
+
+    TGFileInfo agent(dir / "dest/agent.exe");
+    ASSERT_TRUE(agent.HasPackage()) << agent.Error();
+    EXPECT_TRUE(agent.IsAgent());
+    EXPECT_EQ(agent.Setting(SettingsItem::AgentFileName), "agent.exe");
+    // The agent is the stub with its information blocks only: it carries no files.
+    const auto infoEnd = agent.Trailer().DataOffset + 8 + agent.LanguageBlock().size() +
+                         agent.SettingsBlock().size();
+    EXPECT_EQ(fs::file_size(dir / "dest/agent.exe"), infoEnd + 74);
+}
+
+TEST_F(StubpackTest, StubWithoutPackageSaysSo) {
+    auto run = RunProgram(dir, {STUB_PATH, dir / "dest"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("carries no package"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "dest"));
+}
+
+TEST_F(StubpackTest, OneChangedByteFailsVerifyAndTheStub) {
+    const std::string package = dir / "setup.exe";
+    ASSERT_EQ(Create(package).code, 0);
+    std::string bytes = ReadFile(package);
+    bytes[fs::file_size(STUB_PATH) + 200] ^= 0x20;
+    WriteFile(package, bytes);
+    fs::permissions(package, fs::perms::owner_all);
+
+    auto verify = Stubpack({"verify", package});
+    EXPECT_EQ(verify.code, 1);
+    EXPECT_NE(verify.err.find("checksum does not match"), std::string::npos) << verify.err;
+
+    auto run = RunProgram(dir, {package, dir / "dest"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("Bad CRC!"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "dest/readme.txt"));
+}
+
+TEST_F(StubpackTest, BrokenDeflateStreamIsReported) {
+    const std::string package = dir / "setup.exe";
+    WriteFile(dir / "in/readme.txt", std::string(400000, 'r') + std::string(4000, 's'));
+    ASSERT_EQ(Create(package, {"--no-checksum", "--deflate"}).code, 0);
+    std::string bytes = ReadFile(package);
+    for (std::size_t i = bytes.size() - 74 - 260; i < bytes.size() - 74 - 200; ++i)
+        bytes[i] = static_cast<char>(~bytes[i]);
+    WriteFile(package, bytes);
+    auto verify = Stubpack({"verify", package});
+    EXPECT_EQ(verify.code, 1);
+    EXPECT_NE(verify.err.find("broken compressed data"), std::string::npos) << verify.err;
+}
+
+TEST_F(StubpackTest, VolumesAndAMissingVolume) {
+    const std::string package = dir / "setup.exe";
+    WriteFile(dir / "extra.cfg", std::string(40000, 'k'));
+    const auto stubSize = static_cast<std::int64_t>(fs::file_size(STUB_PATH));
+    auto created = Create(package, {"--store", "--volume-size", std::to_string(stubSize + 80000)});
+    ASSERT_EQ(created.code, 0) << created.err;
+    ASSERT_TRUE(fs::exists(dir / "setup.exe.002"));
+    ASSERT_TRUE(fs::exists(dir / "setup.exe.003"));
+    EXPECT_FALSE(fs::exists(dir / "setup.exe.004"));
+    for (const char* volume : {"setup.exe", "setup.exe.002", "setup.exe.003"})
+        EXPECT_LE(static_cast<std::int64_t>(fs::file_size(dir / volume)), stubSize + 80000);
+    EXPECT_TRUE(TGFileInfo(package).SpanDisks());
+    EXPECT_FALSE(TGFileInfo(dir / "setup.exe.003").SpanDisks());
+
+    auto verify = Stubpack({"verify", package});
+    EXPECT_EQ(verify.code, 0) << verify.err;
+    EXPECT_NE(verify.out.find("5 files in 3 volume(s)"), std::string::npos) << verify.out;
+    auto run = RunProgram(dir, {package, dir / "dest"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    ExpectSameFiles(dir / "dest");
+
+    // Without a terminal the prompt for the missing volume takes its cancel answer.
+    fs::rename(dir / "setup.exe.002", dir / "elsewhere");
+    auto cancelled = Stubpack({"extract", package, dir / "dest2"});
+    EXPECT_EQ(cancelled.code, 1);
+    EXPECT_NE(cancelled.err.find("Please insert DISK #2 and press OK to continue"),
+              std::string::npos)
+        << cancelled.err;
+    EXPECT_NE(cancelled.err.find("cancelled"), std::string::npos);
+}
+
+TEST_F(StubpackTest, RefusesWhatCannotBePacked) {
+    auto missing = Stubpack({"create", "--stub", STUB_PATH, "-o", dir / "p.exe", dir / "none"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("no such file or folder"), std::string::npos);
+    auto engine = Stubpack(
+        {"create", "--stub", STUB_PATH, "-o", dir / "p.exe", "--engine", "absent.sh", dir / "in"});
+    EXPECT_EQ(engine.code, 1);
+    EXPECT_NE(engine.err.find("absent.sh is not among the packed files"), std::string::npos);
+    auto small = Stubpack(
+        {"create", "--stub", STUB_PATH, "-o", dir / "p.exe", "--volume-size", "1000", dir / "in"});
+    EXPECT_EQ(small.code, 1);
+    EXPECT_FALSE(fs::exists(dir / "p.exe"));
+}
