@@ -7,6 +7,7 @@ packages=(
     libsqlite3-dev sqlite3 libpugixml-dev zlib1g-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev libgl-dev
     fonts-noto-cjk gzip python3
+    time
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -26,8 +26,10 @@ std::string LanguageItem(const std::string& name,
 } // namespace
 
 std::string BuiltInLanguageBlock() {
-    return std::string(1, kLanguageSeparator) + LanguageItem("English", DefaultLanguageTexts()) +
-           kLanguageSeparator;
+    std::string block(1, kLanguageSeparator);
+    block += LanguageItem("English", DefaultLanguageTexts());
+    block += kLanguageSeparator;
+    return block;
 }
 
 std::string LanguageBlockFromIni(const std::string& path) {

@@ -226,8 +226,8 @@ std::vector<std::string> VolumeBytes(int count) {
         CraftedPackage crafted;
         if (i > 1)
             crafted.blocks.clear();
-        crafted.blocks.push_back(
-            StoredBlock(FileContent("part" + std::to_string(i) + ".txt", "v" + std::to_string(i))));
+        const std::string number = std::to_string(i);
+        crafted.blocks.push_back(StoredBlock(FileContent("part" + number + ".txt", "v" + number)));
         crafted.trailer.FilesCount = static_cast<std::uint32_t>(count);
         if (i < count)
             crafted.trailer.Flags = SpanDisks;
