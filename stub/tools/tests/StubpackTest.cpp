@@ -268,3 +268,22 @@ TEST_F(StubpackTest, RefusesWhatCannotBePacked) {
     EXPECT_EQ(small.code, 1);
     EXPECT_FALSE(fs::exists(dir / "p.exe"));
 }
+
+TEST_F(StubpackTest, ExecutableImageGetsTheEndMarkerAndToleratesAppendedBytes) {
+    std::string image(1024, '\0');
+    image.replace(0, 2, "MZ");
+    image.replace(0x100, 2, "PE");
+    WriteFile(dir / "image.bin", image);
+    const std::string package = dir / "setup.exe";
+    auto created = Stubpack({"create", "--stub", dir / "image.bin", "-o", package, dir / "in"});
+    ASSERT_EQ(created.code, 0) << created.err;
+    const std::string bytes = ReadFile(package);
+    EXPECT_EQ(ReadLe32(reinterpret_cast<const unsigned char*>(bytes.data()) + 0xFC), bytes.size());
+    WriteFile(package, bytes + std::string(300, 'S'));
+
+    auto verify = Stubpack({"verify", package});
+    EXPECT_EQ(verify.code, 0) << verify.err;
+    auto extract = Stubpack({"extract", package, dir / "out"});
+    ASSERT_EQ(extract.code, 0) << extract.err;
+    EXPECT_EQ(ReadFile(dir / "out/sub/noise.bin"), ReadFile(dir / "in/sub/noise.bin"));
+}
