@@ -5,8 +5,8 @@
 #include "package/TGFileInfo.h"
 #include "package/TempFolders.h"
 #include "platform/ProcessLog.h"
+#include "platform/SelfRemoval.h"
 
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -20,8 +20,7 @@ constexpr const char* kUsage =
     "when the program carries no package.\n";
 
 int Run(const std::string& destination) {
-    std::error_code ec;
-    const std::string own = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    const std::string own = stub::OwnProgramPath();
     stub::TGFileInfo info(own);
     if (!info.HasPackage()) {
         if (info.Trailer().Magic == stub::kPackageMagic)

@@ -26,12 +26,6 @@ namespace {
 constexpr std::size_t kMaxHeader = 64 * 1024;
 constexpr int kPromptWaitMs = 500;
 
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
-
 bool EndsWithNoCase(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && EqualsNoCase(text.substr(text.size() - tail.size()), tail);
 }

@@ -16,5 +16,6 @@ bool EqualsNoCase(const std::string& a, const std::string& b);
 std::string::size_type FindNoCase(const std::string& text, const std::string& part,
                                   std::string::size_type from = 0);
 std::string Trim(const std::string& text);
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
 
 } // namespace stub

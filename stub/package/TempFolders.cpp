@@ -1,6 +1,7 @@
 #include "package/TempFolders.h"
 
 #include "package/DosTime.h"
+#include "package/ListText.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTimes.h"
 
@@ -13,12 +14,6 @@
 namespace stub {
 
 namespace {
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
 
 // A fresh folder base + "TEMP_<r>" (mode 0700), never one that already existed.
 std::string MakeRandomFolder(const std::string& base) {

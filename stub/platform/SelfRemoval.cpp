@@ -5,14 +5,17 @@
 
 namespace stub {
 
-void RemoveOwnFile(bool removeFolder) {
+std::string OwnProgramPath() {
     std::error_code ec;
-    auto own = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
+    return std::filesystem::read_symlink("/proc/self/exe", ec).string();
+}
+
+void RemoveProgramFile(const std::string& programPath, bool removeFolder) {
+    if (programPath.empty())
         return;
-    unlink(own.c_str());
+    unlink(programPath.c_str());
     if (removeFolder)
-        rmdir(own.parent_path().c_str());
+        rmdir(std::filesystem::path(programPath).parent_path().c_str());
 }
 
 } // namespace stub

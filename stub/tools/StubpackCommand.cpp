@@ -1,6 +1,7 @@
 #include "tools/StubpackCommand.h"
 
 #include "app/ConsoleMessageBoxes.h"
+#include "package/DosTime.h"
 #include "package/Extraction.h"
 #include "package/ListText.h"
 #include "package/PackageError.h"
@@ -14,8 +15,6 @@
 #include <iomanip>
 #include <map>
 #include <stdexcept>
-
-#include "package/DosTime.h"
 
 namespace stub {
 
