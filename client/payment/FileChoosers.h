@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class ClientMessages;
+
+// The file choosers of every writer and loader of the client, by extension ("plz", "dfz", "xml").
+
+// The chooser filter for an extension: "PLZ (*.PLZ *.plz)" for "plz".
+QString fileChooserFilter(const QString& extension);
+
+// The chosen path, or "" when the clerk cancels or refuses to overwrite an existing file. No
+// extension is appended to a typed name.
+QString getSaveFileName(ClientMessages& messages, const QString& extension);
+
+// The chosen path, or "" when the clerk cancels.
+QString getOpenFileName(ClientMessages& messages, const QString& extension);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <pugixml.hpp>
+
+// XML pieces shared by the upload and list files that are written as plain text lines and read
+// back through the document model.
+namespace XmlText {
+
+// Escapes "&", "<" and ">", so that every value survives being written as element text and
+// read back.
+QString escape(const QString& value);
+
+// The first descendant element of that name below the element, at any depth, or an empty node.
+pugi::xml_node firstDescendant(const pugi::xml_node& element, const char* name);
+
+} // namespace XmlText
+
+// The text of the first descendant element of that name below the element, at any depth, or the
+// default when there is none.
+QString GetChildText(const pugi::xml_node& element, const char* name,
+                     const QString& defaultText = {});

@@ -1,0 +1,76 @@
+#include "FileChoosers.h"
+#include "ClientMessages.h"
+#include "ScriptedPrompter.h"
+#include "XmlText.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FileChoosersTest, FilterNamesTheExtensionInBothCases) {
+    EXPECT_EQ(fileChooserFilter("plz"), "PLZ (*.PLZ *.plz)");
+    EXPECT_EQ(fileChooserFilter("xml"), "XML (*.XML *.xml)");
+}
+
+TEST(FileChoosersTest, SaveChooserAsksBeforeOverwriting) {
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("old.plz");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString fresh = dir.filePath("new");
+    ScriptedPrompter prompter;
+    ClientMessages messages(prompter);
+
+    prompter.choose(fresh);
+    EXPECT_EQ(getSaveFileName(messages, "plz"), fresh);
+    EXPECT_TRUE(prompter.boxes().empty());
+
+    prompter.choose(existing);
+    prompter.answer(MsgAnswer::Cancel);
+    EXPECT_EQ(getSaveFileName(messages, "plz"), "");
+    prompter.choose(existing);
+    EXPECT_EQ(getSaveFileName(messages, "plz"), existing);
+    ASSERT_EQ(prompter.boxes().size(), 2u);
+    EXPECT_EQ(prompter.boxes()[0].text, "该文件名已经存在，是否覆盖原有文件?");
+    EXPECT_EQ(prompter.boxes()[0].title, "澄川银行企业网上银行批量制单工具v1.2");
+    EXPECT_EQ(prompter.boxes()[0].icon, MsgIcon::Question);
+    EXPECT_EQ(prompter.boxes()[0].buttons, MsgButtons::OkCancel);
+
+    EXPECT_EQ(getSaveFileName(messages, "plz"), "");
+    ASSERT_EQ(prompter.choosers().size(), 4u);
+    EXPECT_TRUE(prompter.choosers()[0].save);
+    EXPECT_EQ(prompter.choosers()[0].filter, "PLZ (*.PLZ *.plz)");
+    EXPECT_EQ(prompter.choosers()[0].directory, "");
+}
+
+TEST(FileChoosersTest, OpenChooserNeverAsks) {
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    ClientMessages messages(prompter);
+    prompter.choose(dir.path());
+    EXPECT_EQ(getOpenFileName(messages, "dfz"), dir.path());
+    EXPECT_EQ(getOpenFileName(messages, "dfz"), "");
+    EXPECT_TRUE(prompter.boxes().empty());
+    ASSERT_EQ(prompter.choosers().size(), 2u);
+    EXPECT_FALSE(prompter.choosers()[0].save);
+    EXPECT_EQ(prompter.choosers()[0].filter, "DFZ (*.DFZ *.dfz)");
+}
+
+TEST(XmlTextTest, EscapesMarkupCharactersOnly) {
+    EXPECT_EQ(XmlText::escape("A&B <c> \"d\" 'e'"), "A&amp;B &lt;c&gt; \"d\" 'e'");
+    EXPECT_EQ(XmlText::escape("普通文本"), "普通文本");
+}
+
+TEST(XmlTextTest, GetChildTextFindsTheFirstDescendantAtAnyDepth) {
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string("<r><a><b>深</b></a><b>浅</b><c/></r>"));
+    const pugi::xml_node root = doc.document_element();
+    EXPECT_EQ(GetChildText(root, "b"), "深");
+    EXPECT_EQ(GetChildText(root, "c", "x"), "");
+    EXPECT_EQ(GetChildText(root, "d", "缺省"), "缺省");
+}
+
+} // namespace
