@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+// The program's own help window: shows help/index.html of the program folder and the pages it
+// links to.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Shows the start page; false when the file is missing.
+    bool showStartPage(const QString& indexFile);
+
+private:
+    QTextBrowser* browser_;
+};

@@ -1,0 +1,211 @@
+#include "frmMain.h"
+
+#include "DBAccess.h"
+#include "EmptyPages.h"
+#include "HelpWindow.h"
+#include "Prompter.h"
+#include "SharedConfig.h"
+#include "StatusPanels.h"
+#include "SysConf.h"
+#include "TabPage.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("澄川银行企业网上银行批量制单工具v1.2");
+
+struct BatchCommand {
+    const char* deleteStatement;
+    const char* failure;
+};
+
+// menuNew on tab 0 and tab 1.
+const BatchCommand kBatchCommands[] = {
+    {"delete from payment", "无法新建批量支付数据,数据库发生错误"},
+    {"delete from laborage", "无法新建代发工资/代报销数据,数据库发生错误"},
+};
+
+QAction* addCommand(QMenu* menu, const char* name, const QString& text) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QMenu* namedMenu(QMenuBar* bar, const char* name, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+frmMain::frmMain(DBAccess& db, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent)
+    , db_(db)
+    , prompter_(prompter)
+    , SSTabMain_(new QTabWidget(this))
+    , status_(new StatusPanels(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    SysConf conf;
+    setWindowTitle(titleFor(sharedConfig().bankName));
+    if (!sharedConfig().iconPath.isEmpty())
+        setWindowIcon(QIcon(sharedConfig().iconPath));
+    resize(1000, 680);
+
+    SSTabMain_->setObjectName(QStringLiteral("SSTabMain"));
+    setCentralWidget(SSTabMain_);
+    setStatusBar(status_);
+    createPages();
+    buildMenus();
+    buildToolbar();
+
+    SSTabMain_->setCurrentIndex(0);
+    SSTabMain_Click(0);
+    connect(SSTabMain_, &QTabWidget::currentChanged, this, &frmMain::SSTabMain_Click);
+}
+
+QString frmMain::titleFor(const QString& bankName) {
+    return bankName + QStringLiteral("企业网上银行批量制单工具") + QStringLiteral("v1.2");
+}
+
+// Each list replaces its empty page here once it is built.
+void frmMain::createPages() {
+    payment_ =
+        new EmptyBatchPage(db_, *status_, QStringLiteral("PaymentB2B_"),
+                           QStringLiteral("select count(serial_no) as totalNum from payment"),
+                           QStringLiteral("menuPaymentB2B"), QStringLiteral("批量支付(&P)"));
+    laborage_ =
+        new EmptyBatchPage(db_, *status_, QStringLiteral("Laborage_"),
+                           QStringLiteral("select count(pay_amount) as totalNum from laborage"),
+                           QStringLiteral("menuLaborage"), QStringLiteral("代发工资/代报销(&L)"));
+    pages_ = {payment_,
+              laborage_,
+              new EmptyPage(*status_, QStringLiteral("PayAccList_")),
+              new EmptyPage(*status_, QStringLiteral("PayeeAccList_")),
+              new EmptyPage(*status_, QStringLiteral("EmployeeList_")),
+              new EmptyPage(*status_, QStringLiteral("UserRemarkList_"))};
+    const QString captions[kTabCount] = {
+        QStringLiteral("批量支付"), QStringLiteral("代发工资/代报销"), QStringLiteral("付款账户"),
+        QStringLiteral("收款账户"), QStringLiteral("代发名册"),        QStringLiteral("备注")};
+    for (int tab = 0; tab < kTabCount; ++tab)
+        SSTabMain_->addTab(pages_[static_cast<size_t>(tab)], captions[tab]);
+}
+
+void frmMain::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = namedMenu(bar, "menuFile", QStringLiteral("文件(&F)"));
+    menuNew_ = addCommand(file, "menuNew", QStringLiteral("新建批次(&N)"));
+    menuSave_ = addCommand(file, "menuSave", QStringLiteral("生成上传文件(&S)"));
+    file->addSeparator();
+    QAction* exit = addCommand(file, "menuExit", QStringLiteral("退出(&X)"));
+
+    bar->addMenu(payment_->functionMenu());
+    bar->addMenu(laborage_->functionMenu());
+
+    QMenu* system = namedMenu(bar, "menuSystem", QStringLiteral("系统(&S)"));
+    QAction* passwd = addCommand(system, "menuPasswd", QStringLiteral("修改登录密码(&P)..."));
+    QAction* option = addCommand(system, "option", QStringLiteral("系统设定(&O)..."));
+    system->addSeparator();
+    QAction* helpFile = addCommand(system, "menuHelpFile", QStringLiteral("帮助(&H)"));
+    helpFile->setShortcut(QKeySequence(Qt::Key_F1));
+    helpFile->setShortcutContext(Qt::ApplicationShortcut);
+    QAction* about = addCommand(system, "menuAbount", QStringLiteral("关于(&A)..."));
+    // The password, settings and about dialogs are not part of this window yet.
+    for (QAction* later : {passwd, option, about})
+        later->setEnabled(false);
+
+    QMenu* tool = namedMenu(bar, "tool", QStringLiteral("工具(&T)"));
+    QAction* advanced = addCommand(tool, "advanced", QStringLiteral("高级(&V)"));
+    QMenu* help = namedMenu(bar, "menuHelp", QStringLiteral("帮助(&H)"));
+    for (QAction* hidden :
+         {payment_->functionMenu()->menuAction(), laborage_->functionMenu()->menuAction(),
+          help->menuAction(), tool->menuAction(), advanced})
+        hidden->setVisible(false);
+
+    connect(menuNew_, &QAction::triggered, this, &frmMain::menuNew_Click);
+    connect(menuSave_, &QAction::triggered, this, &frmMain::menuSave_Click);
+    connect(exit, &QAction::triggered, this, &frmMain::menuExit_Click);
+    connect(helpFile, &QAction::triggered, this, &frmMain::menuHelpFile_Click);
+}
+
+// Buttons 3 to 5 are separators and do nothing.
+void frmMain::buildToolbar() {
+    QToolBar* toolbar = addToolBar(QStringLiteral("mainToolbar"));
+    toolbar->setObjectName(QStringLiteral("mainToolbar"));
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QStyle* look = style();
+    toolbarNew_ = toolbar->addAction(look->standardIcon(QStyle::SP_FileIcon),
+                                     QStringLiteral("新建"), this, &frmMain::menuNew_Click);
+    toolbarSave_ =
+        toolbar->addAction(look->standardIcon(QStyle::SP_DialogSaveButton),
+                           QStringLiteral("生成上传文件"), this, &frmMain::menuSave_Click);
+    QAction* buttons[6] = {toolbarNew_,
+                           toolbarSave_,
+                           toolbar->addSeparator(),
+                           toolbar->addSeparator(),
+                           toolbar->addSeparator(),
+                           nullptr};
+    buttons[5] = toolbar->addAction(look->standardIcon(QStyle::SP_DialogHelpButton),
+                                    QStringLiteral("帮助"), this, &frmMain::menuHelpFile_Click);
+    for (int number = 1; number <= 6; ++number)
+        buttons[number - 1]->setObjectName(QStringLiteral("mainToolbar_Button%1").arg(number));
+}
+
+void frmMain::SSTabMain_Click(int tab) {
+    pages_[static_cast<size_t>(previousTab_)]->clearList();
+    previousTab_ = tab;
+    const bool batch = batchPage(tab) != nullptr;
+    for (QAction* command : {menuNew_, menuSave_, toolbarNew_, toolbarSave_})
+        command->setEnabled(batch);
+    payment_->functionMenu()->menuAction()->setVisible(tab == 0);
+    laborage_->functionMenu()->menuAction()->setVisible(tab == 1);
+    pages_[static_cast<size_t>(tab)]->reload();
+}
+
+BatchTabPage* frmMain::batchPage(int tab) const {
+    if (tab == 0)
+        return payment_;
+    if (tab == 1)
+        return laborage_;
+    return nullptr;
+}
+
+void frmMain::menuNew_Click() {
+    const int tab = SSTabMain_->currentIndex();
+    BatchTabPage* page = batchPage(tab);
+    if (!page)
+        return;
+    if (page->rowCount() > 0 &&
+        prompter_.message(kAppTitle, QStringLiteral("原有数据将被全部清空，请确认是否要继续?"),
+                          MsgIcon::Question, MsgButtons::OkCancel) != MsgAnswer::Ok)
+        return;
+    const BatchCommand& command = kBatchCommands[tab];
+    if (!db_.Delete(QString::fromUtf8(command.deleteStatement)))
+        prompter_.message(kAppTitle, QString::fromUtf8(command.failure));
+    page->reload();
+}
+
+void frmMain::menuSave_Click() {
+    if (BatchTabPage* page = batchPage(SSTabMain_->currentIndex()))
+        page->writeUploadFile();
+}
+
+void frmMain::menuExit_Click() {
+    db_.Disconnect();
+    close();
+}
+
+void frmMain::menuHelpFile_Click() {
+    const QString index = sharedConfig().programFolder + QStringLiteral("help/index.html");
+    if (!help_)
+        help_ = new HelpWindow(this);
+    if (!help_->showStartPage(index))
+        prompter_.message(kAppTitle, QStringLiteral("找不到帮助文件：") + index, MsgIcon::Warning);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "DBAccess.h"
+#include "ScriptedPrompter.h"
+#include "SharedConfig.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <memory>
+
+// A program folder in a temporary directory with a copy of the delivered database, a record store
+// on it, a scripted prompter, and the main window opened on them.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        sharedConfig() = SharedConfig{};
+        sharedConfig().programFolder = folder();
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_TEST_USERDB), folder() + "userdb.db"));
+        QFile::setPermissions(folder() + "userdb.db", QFile::ReadOwner | QFile::WriteOwner);
+    }
+    void TearDown() override {
+        window_.reset();
+        db_.reset();
+        sharedConfig() = SharedConfig{};
+    }
+
+    QString folder() const { return dir_.path() + QStringLiteral("/"); }
+
+    frmMain& open() {
+        window_.reset();
+        db_ = std::make_unique<DBAccess>(prompter_);
+        window_ = std::make_unique<frmMain>(*db_, prompter_);
+        return *window_;
+    }
+
+    template <class T> T* find(const char* name) const {
+        T* found = window_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+    QAction* menu(const char* name) const { return find<QMenu>(name)->menuAction(); }
+
+    // Statements on the database file itself, beside the record store.
+    void sql(const QByteArray& statement) const {
+        sqlite3* handle = nullptr;
+        ASSERT_EQ(sqlite3_open(QString(folder() + "userdb.db").toUtf8().constData(), &handle),
+                  SQLITE_OK);
+        char* error = nullptr;
+        const int rc = sqlite3_exec(handle, statement.constData(), nullptr, nullptr, &error);
+        EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(handle);
+    }
+    int count(const char* table) const {
+        sqlite3* handle = nullptr;
+        sqlite3_open(QString(folder() + "userdb.db").toUtf8().constData(), &handle);
+        sqlite3_stmt* stmt = nullptr;
+        const QByteArray query = QByteArray("select count(*) from ") + table;
+        sqlite3_prepare_v2(handle, query.constData(), -1, &stmt, nullptr);
+        const int n = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+        sqlite3_finalize(stmt);
+        sqlite3_close(handle);
+        return n;
+    }
+    void addPayments(int n) const {
+        for (int i = 0; i < n; ++i)
+            sql(QByteArray("insert into payment(serial_no, pay_acc_no, pay_acc_name, rec_acc_type, "
+                           "rec_acc_no, rec_acc_name, pay_amt, remit_type) values('2024010112000000"
+                           "00000") +
+                QByteArray::number(i) + "', '1001', '甲', '00', '2002', '乙', 10.5, '0')");
+    }
+    void addPayroll(int n) const {
+        for (int i = 0; i < n; ++i)
+            sql(QByteArray("insert into laborage(serial_no, acc_no, acc_name, pay_amount, remark) "
+                           "values('202401011200000000000") +
+                QByteArray::number(i) + "', '62220" + QByteArray::number(i) + "', '丙', 100, '')");
+    }
+
+    QTemporaryDir dir_;
+    ScriptedPrompter prompter_;
+    std::unique_ptr<DBAccess> db_;
+    std::unique_ptr<frmMain> window_;
+};
