@@ -9,7 +9,6 @@
 #include "SysConf.h"
 #include "TabPage.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QStyle>
