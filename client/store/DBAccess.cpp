@@ -1,0 +1,195 @@
+#include "DBAccess.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace {
+
+// Owns a prepared statement for the length of one run.
+struct Statement {
+    sqlite3_stmt* handle = nullptr;
+    ~Statement() { sqlite3_finalize(handle); }
+};
+
+QVariant columnValue(sqlite3_stmt* stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant::fromValue<qlonglong>(sqlite3_column_int64(stmt, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt, column);
+    case SQLITE_NULL:
+        return {};
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+    }
+    }
+}
+
+int bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
+    if (value.isNull())
+        return sqlite3_bind_null(stmt, index);
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(stmt, index, value.toDouble());
+    default: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        return sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
+                                 SQLITE_TRANSIENT);
+    }
+    }
+}
+
+} // namespace
+
+DBAccess::DBAccess(const QString& programFolder, Prompter& prompter)
+    : path_(programFolder + kFileName)
+    , prompter_(prompter) {
+    Connect();
+}
+
+DBAccess::~DBAccess() {
+    Disconnect();
+}
+
+void DBAccess::Connect() {
+    if (db_)
+        return;
+    // SQLite would quietly create a missing file; a missing database is an error here.
+    if (!QFileInfo(path_).isFile())
+        failConnect(QStringLiteral("找不到数据库文件: %1").arg(path_));
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString description = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close(db);
+        failConnect(description);
+    }
+    // Opening is lazy: reading the schema proves the file really is a database.
+    char* error = nullptr;
+    if (sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, &error) !=
+        SQLITE_OK) {
+        const QString description = QString::fromUtf8(error ? error : sqlite3_errmsg(db));
+        sqlite3_free(error);
+        sqlite3_close(db);
+        failConnect(description);
+    }
+    sqlite3_busy_timeout(db, 5000);
+    db_ = db;
+}
+
+void DBAccess::failConnect(const QString& description) {
+    prompter_.message(QStringLiteral("Database error"), description, MsgIcon::Critical);
+    throw DatabaseUnavailable(description.toStdString());
+}
+
+void DBAccess::Disconnect() {
+    if (!db_)
+        return;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+void DBAccess::reportSqlError(const QString& description) {
+    prompter_.message(QStringLiteral("SQL error"), description, MsgIcon::Critical);
+}
+
+std::optional<RecordSet> DBAccess::run(const QString& sql, const QVariantList& params) {
+    Connect();
+    const QByteArray text = sql.toUtf8();
+    Statement stmt;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &stmt.handle,
+                           &tail) != SQLITE_OK) {
+        reportSqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
+        return std::nullopt;
+    }
+    // One statement per call: trailing text would otherwise be silently ignored.
+    if (!stmt.handle || !QByteArray(tail).trimmed().isEmpty()) {
+        reportSqlError(QStringLiteral("只能执行一条语句: %1").arg(sql));
+        return std::nullopt;
+    }
+    if (sqlite3_bind_parameter_count(stmt.handle) != params.size()) {
+        reportSqlError(QStringLiteral("参数个数不符: %1").arg(sql));
+        return std::nullopt;
+    }
+    for (int i = 0; i < params.size(); ++i) {
+        if (bind(stmt.handle, i + 1, params[i]) != SQLITE_OK) {
+            reportSqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
+            return std::nullopt;
+        }
+    }
+    const int columnCount = sqlite3_column_count(stmt.handle);
+    QStringList columns;
+    for (int c = 0; c < columnCount; ++c)
+        columns << QString::fromUtf8(sqlite3_column_name(stmt.handle, c));
+    std::vector<QVariantList> rows;
+    int rc;
+    while ((rc = sqlite3_step(stmt.handle)) == SQLITE_ROW) {
+        QVariantList row;
+        row.reserve(columnCount);
+        for (int c = 0; c < columnCount; ++c)
+            row << columnValue(stmt.handle, c);
+        rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
+        reportSqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
+        return std::nullopt;
+    }
+    return RecordSet(std::move(columns), std::move(rows));
+}
+
+std::optional<RecordSet> DBAccess::Query(const QString& sql, const QVariantList& params) {
+    Connect();
+    if (sql.isEmpty())
+        return std::nullopt;
+    return run(sql, params);
+}
+
+bool DBAccess::change(const QString& sql, const QVariantList& params) {
+    Connect();
+    if (sql.isEmpty())
+        return false;
+    return run(sql, params).has_value();
+}
+
+bool DBAccess::Update(const QString& sql, const QVariantList& params) {
+    return change(sql, params);
+}
+bool DBAccess::Delete(const QString& sql, const QVariantList& params) {
+    return change(sql, params);
+}
+bool DBAccess::Insert(const QString& sql, const QVariantList& params) {
+    return change(sql, params);
+}
+
+void DBAccess::transactionCommand(const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string description = error ? error : sqlite3_errmsg(db_);
+        sqlite3_free(error);
+        throw TransactionError(description);
+    }
+}
+
+void DBAccess::BeginTrans() {
+    Connect();
+    transactionCommand("begin");
+}
+
+void DBAccess::Commit() {
+    if (db_)
+        transactionCommand("commit");
+}
+
+void DBAccess::Rollback() {
+    if (db_)
+        transactionCommand("rollback");
+}

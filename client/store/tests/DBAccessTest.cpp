@@ -1,0 +1,155 @@
+#include "DBAccess.h"
+#include "ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder holding a copy of the delivered database.
+class DBAccessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        folder = home.path() + '/';
+        ASSERT_TRUE(QFile::copy(qEnvironmentVariable("PSD_USERDB"), folder + "userdb.db"));
+    }
+
+    int count(DBAccess& db, const QString& sql) {
+        auto rows = db.Query(sql);
+        return rows ? rows->value(0, 0).toInt() : -1;
+    }
+
+    QTemporaryDir home;
+    QString folder;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(DBAccessTest, EmptyStatementsAreNoErrorsAndShowNothing) {
+    DBAccess db(folder, prompter);
+    EXPECT_FALSE(db.Query("").has_value());
+    EXPECT_FALSE(db.Update(""));
+    EXPECT_FALSE(db.Delete(""));
+    EXPECT_FALSE(db.Insert(""));
+    EXPECT_TRUE(prompter.boxes().empty());
+}
+
+TEST_F(DBAccessTest, FailedStatementShowsSqlErrorAndChangesNothing) {
+    DBAccess db(folder, prompter);
+    EXPECT_FALSE(db.Insert("insert into nosuchtable values ('1')"));
+    EXPECT_FALSE(db.Query("select frm user_remark").has_value());
+    ASSERT_EQ(prompter.boxes().size(), 2u);
+    for (const auto& box : prompter.boxes()) {
+        EXPECT_EQ(box.title, "SQL error");
+        EXPECT_EQ(box.icon, MsgIcon::Critical);
+        EXPECT_EQ(box.buttons, MsgButtons::Ok);
+        EXPECT_FALSE(box.text.isEmpty());
+    }
+    EXPECT_TRUE(prompter.boxes()[0].text.contains("nosuchtable"));
+    EXPECT_EQ(count(db, "select count(*) from user_remark"), 0);
+}
+
+TEST_F(DBAccessTest, ValuesWithQuotesAreStoredIntactAndNeverChangeTheStatement) {
+    DBAccess db(folder, prompter);
+    ASSERT_TRUE(db.Insert("insert into user_remark (remark) values (?)", {"工资'"}));
+    ASSERT_TRUE(db.Insert("insert into user_remark (remark) values (?)", {"奖金"}));
+    // A classic injection attempt deletes nothing but the row it names (none).
+    ASSERT_TRUE(db.Delete("delete from user_remark where remark=?", {"x' or '1'='1"}));
+    auto rows = db.Query("select remark from user_remark where remark=?", {"工资'"});
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->rowCount(), 1);
+    EXPECT_EQ(rows->text("REMARK"), "工资'");
+    EXPECT_EQ(count(db, "select count(*) from user_remark"), 2);
+}
+
+TEST_F(DBAccessTest, OnlyOneStatementRunsPerCall) {
+    DBAccess db(folder, prompter);
+    EXPECT_FALSE(db.Update("delete from acc_currency; delete from remit_type"));
+    EXPECT_EQ(prompter.boxes().size(), 1u);
+    EXPECT_GT(count(db, "select count(*) from acc_currency"), 0);
+}
+
+TEST_F(DBAccessTest, DeletingAMissingRowSucceeds) {
+    DBAccess db(folder, prompter);
+    EXPECT_TRUE(db.Delete("delete from payment where serial_no=?", {"none"}));
+    EXPECT_TRUE(prompter.boxes().empty());
+}
+
+TEST_F(DBAccessTest, ResultSetsAreWalkedByChineseAliasAndRewound) {
+    DBAccess db(folder, prompter);
+    auto rows = db.Query("select tran_type as 代码, tran_desc as 名称 from tran_acc_type "
+                         "order by tran_type");
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->rowCount(), 3);
+    EXPECT_EQ(rows->columns(), (QStringList{"代码", "名称"}));
+    QStringList codes;
+    for (; !rows->atEnd(); rows->moveNext())
+        codes << rows->text("代码");
+    EXPECT_EQ(codes, (QStringList{"00", "01", "02"}));
+    EXPECT_FALSE(rows->value("代码").isValid());
+    rows->moveFirst();
+    EXPECT_EQ(rows->text("名称"), "行内");
+    EXPECT_FALSE(rows->value("nosuchcolumn").isValid());
+}
+
+TEST_F(DBAccessTest, AmountsGivenAsTextAreStoredAsNumbers) {
+    DBAccess db(folder, prompter);
+    ASSERT_TRUE(
+        db.Insert("insert into laborage (serial_no, pay_amount) values (?, ?)", {"1", "1234.50"}));
+    auto rows = db.Query("select pay_amount from laborage");
+    ASSERT_TRUE(rows);
+    EXPECT_DOUBLE_EQ(rows->value(0, 0).toDouble(), 1234.5);
+}
+
+TEST_F(DBAccessTest, RollbackUndoesAndCommitKeeps) {
+    DBAccess db(folder, prompter);
+    db.BeginTrans();
+    ASSERT_TRUE(db.Insert("insert into user_remark (remark) values (?)", {"a"}));
+    db.Rollback();
+    EXPECT_EQ(count(db, "select count(*) from user_remark"), 0);
+    db.BeginTrans();
+    ASSERT_TRUE(db.Insert("insert into user_remark (remark) values (?)", {"b"}));
+    db.Commit();
+    db.Disconnect();
+    DBAccess reopened(folder, prompter);
+    EXPECT_EQ(count(reopened, "select count(*) from user_remark"), 1);
+}
+
+TEST_F(DBAccessTest, TransactionCommandsAfterDisconnectDoNothing) {
+    DBAccess db(folder, prompter);
+    db.Disconnect();
+    EXPECT_NO_THROW(db.Commit());
+    EXPECT_NO_THROW(db.Rollback());
+    EXPECT_FALSE(db.isConnected());
+    EXPECT_TRUE(db.Update("delete from user_remark")); // a statement connects again
+    EXPECT_TRUE(db.isConnected());
+}
+
+TEST_F(DBAccessTest, UnopenableDatabasesShowDatabaseErrorAndThrow) {
+    struct Case {
+        const char* name;
+        QByteArray contents; // empty: no file at all
+    };
+    const Case cases[] = {{"missing", {}}, {"not a database", QByteArray(4096, 'x')}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir other;
+        const QString otherFolder = other.path() + '/';
+        if (!c.contents.isEmpty()) {
+            QFile file(otherFolder + "userdb.db");
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.contents);
+        }
+        ScriptedPrompter boxes;
+        EXPECT_THROW(DBAccess(otherFolder, boxes), DatabaseUnavailable);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].title, "Database error");
+        EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Critical);
+        EXPECT_FALSE(QFile::exists(otherFolder + "userdb.db") && c.contents.isEmpty());
+    }
+}
+
+} // namespace
