@@ -1,0 +1,65 @@
+#include "QtFieldControl.h"
+
+#include "FieldCheck.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <stdexcept>
+
+namespace {
+
+bool shownWithItsWindow(const QWidget& widget) {
+    return widget.isVisibleTo(widget.window());
+}
+
+} // namespace
+
+QString LineEditControl::text() const {
+    return edit_.text();
+}
+
+bool LineEditControl::isVisible() const {
+    return shownWithItsWindow(edit_);
+}
+
+void LineEditControl::setFocus() {
+    edit_.setFocus();
+}
+
+void LineEditControl::selectAll() {
+    edit_.selectAll();
+}
+
+QString ComboBoxControl::text() const {
+    return combo_.currentText();
+}
+
+int ComboBoxControl::selectedIndex() const {
+    return combo_.currentIndex();
+}
+
+bool ComboBoxControl::isVisible() const {
+    return shownWithItsWindow(combo_);
+}
+
+void ComboBoxControl::setFocus() {
+    combo_.setFocus();
+}
+
+void ComboBoxControl::selectAll() {
+    if (QLineEdit* edit = combo_.lineEdit())
+        edit->selectAll();
+}
+
+bool CheckField(QWidget& control, int id, Prompter& prompter) {
+    if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+        LineEditControl field(*edit);
+        return CheckField(field, id, prompter);
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(&control)) {
+        ComboBoxControl field(*combo);
+        return CheckField(field, id, prompter);
+    }
+    throw std::invalid_argument("CheckField needs a text box or a combo box");
+}
