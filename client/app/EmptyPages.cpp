@@ -43,8 +43,8 @@ EmptyBatchPage::EmptyBatchPage(DBAccess& db, StatusPanels& status, const QString
 void EmptyBatchPage::reload() {
     status_.clearPanels();
     rows_ = 0;
-    if (const auto result = db_.Query(countStatement_); result && result->RecordCount() > 0)
-        rows_ = result->text(0, result->column(QStringLiteral("totalNum"))).toInt();
+    if (const auto result = db_.Query(countStatement_); result && !result->atEnd())
+        rows_ = result->value(QStringLiteral("totalNum")).toInt();
     status_.setPanel(1, QStringLiteral("总笔数"));
     status_.setPanel(2, QString::number(rows_));
 }

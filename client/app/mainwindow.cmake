@@ -11,19 +11,16 @@ add_custom_target(client_help_files ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/ico ${PSD_CLIENT_DIR}/ico
     COMMENT "Staging help/ and ico/ into ${PSD_CLIENT_DIR}")
 
-# The window needs the record store; until it is in the tree only the pieces above are built.
-if(TARGET client_store)
-    add_library(client_mainwindow STATIC frmMain.cpp EmptyPages.cpp HelpWindow.cpp)
-    target_include_directories(client_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config client_store
-                                                   client_prompter Qt6::Widgets)
+add_library(client_mainwindow STATIC frmMain.cpp EmptyPages.cpp HelpWindow.cpp)
+target_include_directories(client_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config client_store
+                                               client_prompter Qt6::Widgets)
 
-    psd_add_test(mainwindow_test
-        SOURCES tests/MainWindowFrameTest.cpp tests/MainWindowTabSwitchTest.cpp
-                tests/MainWindowNewBatchTest.cpp tests/HelpWindowTest.cpp
-        LIBS client_mainwindow SQLite::SQLite3
-        MAIN client_qt_test_main)
-    target_compile_definitions(mainwindow_test PRIVATE
-        PSD_TEST_USERDB="${PSD_CLIENT_DIR}/userdb.db" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
-    add_dependencies(mainwindow_test client_help_files)
-endif()
+psd_add_test(mainwindow_test
+    SOURCES tests/MainWindowFrameTest.cpp tests/MainWindowTabSwitchTest.cpp
+            tests/MainWindowNewBatchTest.cpp tests/HelpWindowTest.cpp
+    LIBS client_mainwindow SQLite::SQLite3
+    MAIN client_qt_test_main)
+target_compile_definitions(mainwindow_test PRIVATE
+    PSD_TEST_USERDB="${PSD_CLIENT_DIR}/userdb.db" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
+add_dependencies(mainwindow_test client_help_files client_userdb)

@@ -35,7 +35,7 @@ protected:
 
     frmMain& open() {
         window_.reset();
-        db_ = std::make_unique<DBAccess>(prompter_);
+        db_ = std::make_unique<DBAccess>(folder(), prompter_);
         window_ = std::make_unique<frmMain>(*db_, prompter_);
         return *window_;
     }

@@ -113,11 +113,12 @@ TEST_F(MainWindowNewBatch, ClearingOneBatchLeavesTheOther) {
     EXPECT_EQ(count("payment"), 2);
 }
 
-TEST_F(MainWindowNewBatch, ExitClosesTheWindow) {
+TEST_F(MainWindowNewBatch, ExitDisconnectsAndClosesTheWindow) {
     frmMain& window = open();
     window.show();
     action("menuExit")->trigger();
     EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(db_->isConnected());
 }
 
 } // namespace
