@@ -1,5 +1,8 @@
 #include "HelpWindow.h"
 
+#include "Prompter.h"
+#include "SharedConfig.h"
+
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -26,4 +29,13 @@ bool HelpWindow::showStartPage(const QString& indexFile) {
     raise();
     activateWindow();
     return true;
+}
+
+void showProgramHelp(QWidget* owner, Prompter& prompter, const QString& title) {
+    const QString index = sharedConfig().programFolder + QStringLiteral("help/index.html");
+    auto* window = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new HelpWindow(owner);
+    if (!window->showStartPage(index))
+        prompter.message(title, QStringLiteral("找不到帮助文件：") + index, MsgIcon::Warning);
 }

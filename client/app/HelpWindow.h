@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Prompter;
 class QTextBrowser;
 
 // The program's own help window: shows help/index.html of the program folder and the pages it
@@ -17,3 +18,7 @@ public:
 private:
     QTextBrowser* browser_;
 };
+
+// Shows help/index.html of the program folder in the owner's help window, made on first use. A
+// missing file is reported through the prompter under the given title.
+void showProgramHelp(QWidget* owner, Prompter& prompter, const QString& title);

@@ -202,9 +202,5 @@ void frmMain::menuExit_Click() {
 }
 
 void frmMain::menuHelpFile_Click() {
-    const QString index = sharedConfig().programFolder + QStringLiteral("help/index.html");
-    if (!help_)
-        help_ = new HelpWindow(this);
-    if (!help_->showStartPage(index))
-        prompter_.message(kAppTitle, QStringLiteral("找不到帮助文件：") + index, MsgIcon::Warning);
+    showProgramHelp(this, prompter_, kAppTitle);
 }

@@ -6,7 +6,6 @@
 
 class BatchTabPage;
 class DBAccess;
-class HelpWindow;
 class Prompter;
 class QAction;
 class QMenu;
@@ -50,5 +49,4 @@ private:
     QAction* toolbarNew_ = nullptr;
     QAction* toolbarSave_ = nullptr;
     int previousTab_ = 2;
-    HelpWindow* help_ = nullptr;
 };
