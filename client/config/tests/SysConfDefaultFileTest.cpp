@@ -118,6 +118,12 @@ TEST_F(SysConfDefaultFile, FileIsReadByItsDeclaredEncoding) {
              QByteArray::fromHex("b3ceb4a8d2f8d0d0") + "\"/>");
     SysConf gbk;
     EXPECT_EQ(sharedConfig().bankName, QStringLiteral("澄川银行"));
+
+    // GBK characters beyond GB2312 under a gb2312 declaration, as files written elsewhere hold.
+    writeIni(QByteArray("<?xml version='1.0' encoding='gb2312'?><SysConf bank_name=\"") +
+             QByteArray::fromHex("e94686b4") + "\"/>");
+    SysConf wider;
+    EXPECT_EQ(sharedConfig().bankName, QStringLiteral("镕喆"));
 }
 
 } // namespace
