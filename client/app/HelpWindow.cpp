@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "AppTitle.h"
 #include "Prompter.h"
 #include "SharedConfig.h"
 
@@ -31,11 +32,12 @@ bool HelpWindow::showStartPage(const QString& indexFile) {
     return true;
 }
 
-void showProgramHelp(QWidget* owner, Prompter& prompter, const QString& title) {
+void showProgramHelp(QWidget* owner, Prompter& prompter) {
     const QString index = sharedConfig().programFolder + QStringLiteral("help/index.html");
     auto* window = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!window)
         window = new HelpWindow(owner);
     if (!window->showStartPage(index))
-        prompter.message(title, QStringLiteral("找不到帮助文件：") + index, MsgIcon::Warning);
+        prompter.message(applicationTitle(), QStringLiteral("找不到帮助文件：") + index,
+                         MsgIcon::Warning);
 }

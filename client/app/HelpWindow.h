@@ -20,5 +20,5 @@ private:
 };
 
 // Shows help/index.html of the program folder in the owner's help window, made on first use. A
-// missing file is reported through the prompter under the given title.
-void showProgramHelp(QWidget* owner, Prompter& prompter, const QString& title);
+// missing file is reported through the prompter.
+void showProgramHelp(QWidget* owner, Prompter& prompter);

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AppTitle.h"
 #include "DBAccess.h"
 #include "EmptyPages.h"
 #include "HelpWindow.h"
@@ -16,8 +17,6 @@
 #include <QToolBar>
 
 namespace {
-
-const QString kAppTitle = QStringLiteral("澄川银行企业网上银行批量制单工具v1.2");
 
 struct BatchCommand {
     const char* deleteStatement;
@@ -182,12 +181,13 @@ void frmMain::menuNew_Click() {
     if (!page)
         return;
     if (page->rowCount() > 0 &&
-        prompter_.message(kAppTitle, QStringLiteral("原有数据将被全部清空，请确认是否要继续?"),
+        prompter_.message(applicationTitle(),
+                          QStringLiteral("原有数据将被全部清空，请确认是否要继续?"),
                           MsgIcon::Question, MsgButtons::OkCancel) != MsgAnswer::Ok)
         return;
     const BatchCommand& command = kBatchCommands[tab];
     if (!db_.Delete(QString::fromUtf8(command.deleteStatement)))
-        prompter_.message(kAppTitle, QString::fromUtf8(command.failure));
+        prompter_.message(applicationTitle(), QString::fromUtf8(command.failure));
     page->reload();
 }
 
@@ -202,5 +202,5 @@ void frmMain::menuExit_Click() {
 }
 
 void frmMain::menuHelpFile_Click() {
-    showProgramHelp(this, prompter_, kAppTitle);
+    showProgramHelp(this, prompter_);
 }

@@ -52,6 +52,8 @@ TEST_F(HelpWindowTest, MissingHelpFileIsReported) {
     open();
     action("menuHelpFile")->trigger();
     ASSERT_EQ(prompter_.boxes().size(), 1u);
+    EXPECT_EQ(prompter_.boxes().front().title,
+              QStringLiteral("澄川银行企业网上银行批量制单工具v1.2"));
     EXPECT_EQ(prompter_.boxes().front().icon, MsgIcon::Warning);
     EXPECT_TRUE(prompter_.boxes().front().text.contains(folder() + "help/index.html"));
     EXPECT_TRUE(browser() == nullptr || !browser()->window()->isVisible());
