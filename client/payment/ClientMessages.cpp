@@ -1,16 +1,13 @@
 #include "ClientMessages.h"
 
+#include "AppTitle.h"
 #include "Prompter.h"
 
-namespace {
-const QString kAppTitle = QStringLiteral("澄川银行企业网上银行批量制单工具v1.2");
-}
-
 void ClientMessages::show(const QString& text) {
-    prompter_.message(kAppTitle, text);
+    prompter_.message(applicationTitle(), text);
 }
 
 bool ClientMessages::confirm(const QString& text) {
-    return prompter_.message(kAppTitle, text, MsgIcon::Question, MsgButtons::OkCancel) ==
+    return prompter_.message(applicationTitle(), text, MsgIcon::Question, MsgButtons::OkCancel) ==
            MsgAnswer::Ok;
 }

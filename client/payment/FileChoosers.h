@@ -9,6 +9,9 @@ class ClientMessages;
 // The chooser filter for an extension: "PLZ (*.PLZ *.plz)" for "plz".
 QString fileChooserFilter(const QString& extension);
 
+// The path, or "" when it names an existing file and the clerk refuses to overwrite it.
+QString confirmOverwrite(ClientMessages& messages, const QString& path);
+
 // The chosen path, or "" when the clerk cancels or refuses to overwrite an existing file. No
 // extension is appended to a typed name.
 QString getSaveFileName(ClientMessages& messages, const QString& extension);

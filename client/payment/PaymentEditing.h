@@ -1,0 +1,20 @@
+#pragma once
+
+#include "PaymentInstruction.h"
+
+class ClientMessages;
+class PaymentStore;
+
+// What follows the editor's form check: the statements of save, change and delete with their
+// questions and messages. Each returns true when the batch was changed.
+
+// Refuses the same payer and payee account, asks before a second payment to the same account,
+// stores or renames the payer and payee accounts, then inserts with a new serial number.
+bool addPayment(PaymentStore& store, ClientMessages& messages,
+                const PaymentInstruction& instruction);
+
+bool changePayment(PaymentStore& store, ClientMessages& messages, const QString& serialNo,
+                   const PaymentInstruction& instruction);
+
+// Asks first; Cancel changes nothing.
+bool deletePayment(PaymentStore& store, ClientMessages& messages, const QString& serialNo);

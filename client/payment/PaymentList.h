@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class DBAccess;
+
+// The current batch as the payment tab shows it: the rows of the list query with their
+// descriptions, and the status figures counted over every row of `payment`.
+class PaymentList {
+public:
+    static constexpr int kColumns = 15; // the row number, then the 14 columns of the list query
+    static const std::array<QString, kColumns> kHeaders;
+    static constexpr int kSerialColumn = 1;
+    static constexpr int kAmountColumn = 13;
+
+    using Row = std::array<QString, kColumns - 1>; // columns 1..14
+
+    // Reruns both queries; on a failed query the list shows no rows and zero totals.
+    void reload(DBAccess& db);
+
+    const std::vector<Row>& rows() const { return rows_; }
+    bool empty() const { return rows_.empty(); }
+
+    // The grid's cell, by grid position: row 1 is the first instruction, column 0 its number. An
+    // empty batch shows one blank row numbered 1.
+    QString cell(qsizetype row, int column) const;
+    // Rows of the grid, the header row included (at least 2).
+    qsizetype gridRowCount() const { return 1 + std::max<qsizetype>(1, rows_.size()); }
+
+    const QString& countText() const { return count_; }
+    const QString& totalText() const { return total_; }
+    const QString& capitalText() const { return capital_; }
+
+private:
+    std::vector<Row> rows_;
+    QString count_ = QStringLiteral("0");
+    QString total_ = QStringLiteral("0.00");
+    QString capital_;
+};

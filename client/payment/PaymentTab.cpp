@@ -1,0 +1,184 @@
+#include "PaymentTab.h"
+
+#include "FileChoosers.h"
+#include "PaymentEditing.h"
+#include "PaymentFileCommands.h"
+#include "PaymentTableModel.h"
+#include "StatusPanels.h"
+#include "frmPayAcc.h"
+#include "frmPaymentB2B.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const int kColumnWidths[PaymentList::kColumns] = {48,  180, 130, 160, 90,  130, 160, 70,
+                                                  150, 100, 80,  80,  100, 110, 160};
+
+} // namespace
+
+PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWidget* parent)
+    : BatchTabPage(parent)
+    , db_(db)
+    , messages_(prompter)
+    , store_(db)
+    , status_(status)
+    , model_(new PaymentTableModel(list_, this))
+    , grid_(new QTableView(this))
+    , menuPaymentB2B_(new QMenu(QStringLiteral("批量支付(&P)"), this)) {
+    setObjectName(QStringLiteral("PaymentB2B_"));
+    grid_->setObjectName(QStringLiteral("PaymentB2B_DataGrid"));
+    grid_->setModel(model_);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(22);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    for (int column = 0; column < PaymentList::kColumns; ++column)
+        grid_->setColumnWidth(column, kColumnWidths[column]);
+    connect(grid_, &QTableView::doubleClicked, this, [this] { menuUpdateB2BRec_Click(); });
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        menuPaymentB2B_->popup(grid_->viewport()->mapToGlobal(at));
+    });
+
+    buildMenu();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    auto* buttons = new QHBoxLayout;
+    buildButtons(buttons);
+    layout->addLayout(buttons);
+}
+
+void PaymentTab::buildMenu() {
+    menuPaymentB2B_->setObjectName(QStringLiteral("menuPaymentB2B"));
+    const struct {
+        const char* name;
+        const char* text;
+        void (PaymentTab::*run)();
+    } entries[] = {
+        {"menuNewB2BRec", "新增指令", &PaymentTab::menuNewB2BRec_Click},
+        {"menuUpdateB2BRec", "修改或删除指令", &PaymentTab::menuUpdateB2BRec_Click},
+        {"menuDelB2BRec", "删除指令", &PaymentTab::menuDelB2BRec_Click},
+        {"menuWriteB2BFile", "生成上传文件", &PaymentTab::menuWriteB2BFile_Click},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = menuPaymentB2B_->addAction(QString::fromUtf8(entry.text));
+        action->setObjectName(QLatin1String(entry.name));
+        connect(action, &QAction::triggered, this, [this, run = entry.run] { (this->*run)(); });
+    }
+}
+
+void PaymentTab::buildButtons(QHBoxLayout* row) {
+    const struct {
+        const char* name;
+        const char* text;
+        void (PaymentTab::*run)();
+    } buttons[] = {
+        {"PaymentB2B_cmdNewBut", "新增指令", &PaymentTab::menuNewB2BRec_Click},
+        {"PaymentB2B_cmdUpdateBut", "修改或删除指令", &PaymentTab::menuUpdateB2BRec_Click},
+        {"PaymentB2B_cmdDeleteBut", "删除指令", &PaymentTab::menuDelB2BRec_Click},
+        {"PaymentB2B_cmdWriteB2BFileBut", "生成上传文件", &PaymentTab::menuWriteB2BFile_Click},
+        {"PaymentB2B_cmdLoadB2BFileBut", "导入上传文件", &PaymentTab::cmdLoadB2BFileBut_Click},
+        {"PaymentB2B_cmdPayAccSetup", "付款账户", &PaymentTab::cmdPayAccSetup_Click},
+    };
+    for (const auto& button : buttons) {
+        auto* widget = new QPushButton(QString::fromUtf8(button.text), this);
+        widget->setObjectName(QLatin1String(button.name));
+        connect(widget, &QPushButton::clicked, this, [this, run = button.run] { (this->*run)(); });
+        row->addWidget(widget);
+    }
+    row->addStretch(1);
+}
+
+void PaymentTab::resetPaymentB2B() {
+    const int keptRow = grid_->currentIndex().isValid() ? grid_->currentIndex().row() : 0;
+    list_.reload(db_);
+    model_->refresh();
+    grid_->setCurrentIndex(model_->index(std::min(keptRow, model_->rowCount() - 1), 1));
+    status_.setPanel(1, QStringLiteral("总笔数"));
+    status_.setPanel(2, list_.countText());
+    status_.setPanel(3, QStringLiteral("总金额"));
+    status_.setPanel(4, list_.totalText());
+    status_.setPanel(5, QStringLiteral("大写金额"));
+    status_.setPanel(6, list_.capitalText());
+    payer_ = {list_.cell(1, 2), list_.cell(1, 3)};
+}
+
+void PaymentTab::clearList() {
+    list_ = PaymentList();
+    model_->refresh();
+}
+
+qsizetype PaymentTab::currentGridRow() const {
+    const QModelIndex current = grid_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+QString PaymentTab::currentSerial() const {
+    const qsizetype row = currentGridRow();
+    return row < 1 ? QString() : list_.cell(row, PaymentList::kSerialColumn).trimmed();
+}
+
+void PaymentTab::menuNewB2BRec_Click() {
+    frmPaymentB2B editor(db_, messages_.prompter(), this);
+    editor.setParentForm(this);
+    editor.setPayIdx(list_.empty() ? 1 : static_cast<int>(list_.gridRowCount()));
+    editor.enableChange(false);
+    editor.exec();
+}
+
+void PaymentTab::menuUpdateB2BRec_Click() {
+    const QString serial = currentSerial();
+    if (list_.empty() || serial.isEmpty()) {
+        messages_.show(QStringLiteral("请先选择批量付款指令"));
+        return;
+    }
+    const qsizetype row = currentGridRow();
+    frmPaymentB2B editor(db_, messages_.prompter(), this);
+    editor.setParentForm(this);
+    editor.setPayIdx(static_cast<int>(row));
+    editor.fillFromRow(list_.rows()[static_cast<size_t>(row - 1)]);
+    editor.enableSave(false);
+    editor.exec();
+}
+
+void PaymentTab::menuDelB2BRec_Click() {
+    const QString serial = currentSerial();
+    if (serial.isEmpty())
+        return;
+    if (deletePayment(store_, messages_, serial))
+        resetPaymentB2B();
+}
+
+void PaymentTab::menuWriteB2BFile_Click() {
+    writePaymentFile(db_, messages_, list_,
+                     [this] { return getSaveFileName(messages_, QStringLiteral("plz")); });
+}
+
+void PaymentTab::cmdLoadB2BFileBut_Click() {
+    loadPaymentFile(
+        db_, messages_, list_, [this] { return getOpenFileName(messages_, QStringLiteral("plz")); },
+        [this] { resetPaymentB2B(); });
+}
+
+void PaymentTab::cmdPayAccSetup_Click() {
+    {
+        frmPayAcc chooser(store_, messages_, payer_, this);
+        chooser.setAcc(payer_.accNo);
+        if (!payer_.accNo.isEmpty())
+            chooser.setPayCount(status_.panel(2).toInt());
+        chooser.setParentForm(this);
+        chooser.exec();
+    }
+    if (!payer_.accNo.isEmpty())
+        messages_.show(QStringLiteral("批量付款账号保存成功\n本次批量付款的付款账号为：") +
+                       payer_.accNo + QStringLiteral("\n请点击 '新增指令' 按钮添加付款记录"));
+}

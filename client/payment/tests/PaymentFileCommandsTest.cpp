@@ -1,0 +1,225 @@
+#include "PaymentFileCommands.h"
+#include "PaymentFixture.h"
+#include "PaymentList.h"
+
+#include <QDate>
+#include <QDir>
+
+namespace {
+
+class PaymentFileCommandsTest : public PaymentFixture {
+protected:
+    CommandOutcome write(const QString& target) {
+        list_.reload(*db_);
+        return writePaymentFile(*db_, messages_, list_, [target] { return target; });
+    }
+    CommandOutcome load(const QString& source) {
+        list_.reload(*db_);
+        return loadPaymentFile(
+            *db_, messages_, list_, [source] { return source; }, [this] { ++reloads_; });
+    }
+    QByteArray bytes(const QString& file) const {
+        QFile in(file);
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << file.toStdString();
+        return in.readAll();
+    }
+    void writeFile(const QString& file, const QByteArray& content) const {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    }
+    // The stored batch without serial numbers, amounts as two-decimal numbers, in a stable order.
+    QStringList batch() const {
+        return rows("select pay_acc_no,pay_acc_name,rec_acc_type,rec_acc_no,rec_acc_name,"
+                    "ifnull(rec_bank_id,''),ifnull(rec_area_no,''),ifnull(rec_net_no,''),"
+                    "rec_bank_name,same_city_liquidate_no,province,city,presentBankNo,"
+                    "printf('%.2f',pay_amt),remark,user_remark,remit_type "
+                    "from payment order by rec_acc_no");
+    }
+    void addSampleBatch() const {
+        addPayment("2024010112000000010001", "00", "6222000000000001", "1000",
+                   "货款 & 运费 <一月>");
+        addPayment("2024010112000000020002", "02", "6222000000000002", "0.5", "货款", "1");
+        // A kind without a description row: left out of the records, counted in the summary.
+        addPayment("2024010112000000030003", "09", "6222000000000003", "200");
+    }
+    static QByteArray recordFile(const QList<QByteArray>& records) {
+        QByteArray out = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<BPFile><Summary/>"
+                         "<RecordList>";
+        for (const QByteArray& record : records)
+            out += "<Record>" + record + "</Record>";
+        return out + "</RecordList></BPFile>\r\n";
+    }
+
+    PaymentList list_;
+    int reloads_ = 0;
+};
+
+TEST_F(PaymentFileCommandsTest, WrittenFileMatchesTheExpectedFileLineForLine) {
+    addSampleBatch();
+    const QString target = path("batch.plz");
+
+    EXPECT_EQ(write(target).status, CommandOutcome::Status::Done);
+
+    EXPECT_EQ(prompter_.texts(), QStringList{"批量支付文件生成完毕"});
+    QByteArray expected = bytes(QStringLiteral(PSD_PAYMENT_FIXTURES "/expected_batch.plz"));
+    expected.replace("@DATE@", QDate::currentDate().toString("yyyyMMdd").toLatin1());
+    const QList<QByteArray> wanted = expected.split('\n');
+    const QList<QByteArray> got = bytes(target).split('\n');
+    ASSERT_EQ(got.size(), wanted.size());
+    for (qsizetype i = 0; i < wanted.size(); ++i)
+        EXPECT_EQ(got[i], wanted[i]) << "line " << i + 1;
+}
+
+TEST_F(PaymentFileCommandsTest, WriteThenLoadKeepsEveryValue) {
+    addPayment("2024010112000000010001", "00", "6222000000000001", "1000", "A&B <公司> 货款");
+    addPayment("2024010112000000020002", "01", "6222000000000002", "12.34", "运费", "1");
+    addPayment("2024010112000000030003", "02", "6222000000000003", "0.5", "&lt; 字面");
+    const QStringList before = batch();
+    const QString file = path("round.plz");
+    ASSERT_EQ(write(file).status, CommandOutcome::Status::Done);
+    prompter_.clear();
+
+    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+
+    EXPECT_EQ(
+        prompter_.texts(),
+        (QStringList{"文件导入时原有数据将被全部清空，请先用“生成上传文件”功能保存，请确认是否"
+                     "要继续?",
+                     "导入批量付款文件完毕"}));
+    EXPECT_EQ(prompter_.boxes().front().icon, MsgIcon::Question);
+    EXPECT_EQ(reloads_, 1);
+    const QStringList after = batch();
+    EXPECT_EQ(after, before);
+    ASSERT_EQ(after.size(), 3);
+    EXPECT_TRUE(after[0].contains("A&B <公司> 货款"));
+    EXPECT_TRUE(after[2].contains("&lt; 字面"));
+    EXPECT_EQ(rows("select count(distinct serial_no) from payment"), QStringList{"3"});
+}
+
+TEST_F(PaymentFileCommandsTest, CurrencyOfTheThirdRecordStopsTheLoadAndKeepsTheOldBatch) {
+    addSampleBatch();
+    const QStringList before = batch();
+    const QString file = path("currency.plz");
+    writeFile(file, recordFile({"<CurrencyType>01</CurrencyType><RecAcc>1</RecAcc>",
+                                "<CurrencyType>01</CurrencyType><RecAcc>2</RecAcc>",
+                                "<CurrencyType>02</CurrencyType><RecAcc>3</RecAcc>"}));
+
+    EXPECT_EQ(load(file).status, CommandOutcome::Status::Failed);
+
+    EXPECT_EQ(prompter_.texts().last(), "第3条记录中的币种不支持，文件导入被中止");
+    EXPECT_EQ(batch(), before);
+    EXPECT_EQ(reloads_, 0);
+}
+
+TEST_F(PaymentFileCommandsTest, EmptyRecordListEmptiesTheBatch) {
+    addSampleBatch();
+    const QString file = path("empty.plz");
+    writeFile(file, recordFile({}));
+
+    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+
+    EXPECT_EQ(count("payment"), 0);
+    EXPECT_EQ(prompter_.texts().last(), "导入批量付款文件完毕");
+}
+
+TEST_F(PaymentFileCommandsTest, EmptyBatchIsReplacedWithoutAskingAndMissingMoneyStoredEmpty) {
+    const QString file = path("nomoney.plz");
+    writeFile(file, recordFile({"<CurrencyType>01</CurrencyType><PayAcc>1001</PayAcc>"
+                                "<transferType>00</transferType><RecAcc>2002</RecAcc>"
+                                "<remitType>0</remitType>"}));
+
+    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+
+    EXPECT_EQ(prompter_.texts(), QStringList{"导入批量付款文件完毕"});
+    EXPECT_EQ(rows("select pay_amt, rec_bank_id, user_remark, length(serial_no) from payment"),
+              QStringList{"|||22"});
+}
+
+TEST_F(PaymentFileCommandsTest, FilesThatCannotBeLoadedChangeNothing) {
+    addSampleBatch();
+    const QStringList before = batch();
+    const QString broken = path("broken.plz");
+    writeFile(broken, "<?xml version=\"1.0\"?><BPFile><RecordList><Record>");
+    const QString noList = path("nolist.plz");
+    writeFile(noList, "<?xml version=\"1.0\"?><BPFile><Summary/></BPFile>");
+
+    const struct {
+        QString file;
+        CommandOutcome::Status status;
+        QStringList messages;
+    } cases[] = {
+        {broken, CommandOutcome::Status::Stopped, {}},
+        {noList, CommandOutcome::Status::Failed, {"文件读写错误，导入批量付款文件失败"}},
+        {path("missing.plz"),
+         CommandOutcome::Status::Failed,
+         {"文件读写错误，导入批量付款文件失败"}},
+        {QString(), CommandOutcome::Status::Stopped, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        prompter_.clear();
+        EXPECT_EQ(load(c.file).status, c.status);
+        QStringList shown = prompter_.texts();
+        shown.removeFirst(); // the replace question
+        EXPECT_EQ(shown, c.messages);
+        EXPECT_EQ(batch(), before);
+    }
+}
+
+TEST_F(PaymentFileCommandsTest, CancelledQuestionLoadsNothing) {
+    addSampleBatch();
+    const QString file = path("empty.plz");
+    writeFile(file, recordFile({}));
+    prompter_.answer(MsgAnswer::Cancel);
+
+    EXPECT_EQ(load(file).status, CommandOutcome::Status::Stopped);
+
+    EXPECT_EQ(count("payment"), 3);
+    EXPECT_EQ(prompter_.texts().size(), 1);
+}
+
+TEST_F(PaymentFileCommandsTest, EmptyBatchWritesNoFileAndAsksNothing) {
+    const QString target = path("none.plz");
+    bool asked = false;
+    list_.reload(*db_);
+
+    const CommandOutcome outcome = writePaymentFile(*db_, messages_, list_, [&] {
+        asked = true;
+        return target;
+    });
+
+    EXPECT_EQ(outcome.status, CommandOutcome::Status::Stopped);
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(prompter_.boxes().empty());
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST_F(PaymentFileCommandsTest, BatchOfOnlyUndescribedKindsListsNothingAndWritesNothing) {
+    addPayment("2024010112000000030003", "09", "6222000000000003", "200");
+    EXPECT_EQ(write(path("x.plz")).status, CommandOutcome::Status::Stopped);
+    EXPECT_TRUE(prompter_.boxes().empty());
+    EXPECT_FALSE(QFile::exists(path("x.plz")));
+}
+
+TEST_F(PaymentFileCommandsTest, ValueGbkCannotHoldStopsTheWrite) {
+    addPayment("2024010112000000010001", "00", "6222000000000001", "10", "表情😀");
+    const QString target = path("gbk.plz");
+    writeFile(target, "previous file");
+
+    EXPECT_EQ(write(target).status, CommandOutcome::Status::Failed);
+
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{"第1条指令（流水号2024010112000000010001）的“备注”含有GBK编码无法表示的"
+                          "字符“😀”，批量支付文件未生成"});
+    EXPECT_EQ(bytes(target), "previous file");
+    EXPECT_EQ(QDir(folder()).entryList({"*.plz*"}, QDir::Files), QStringList{"gbk.plz"});
+}
+
+TEST_F(PaymentFileCommandsTest, UnwritableTargetReportsTheFileError) {
+    addSampleBatch();
+    EXPECT_EQ(write(path("no-such-folder/batch.plz")).status, CommandOutcome::Status::Failed);
+    EXPECT_EQ(prompter_.texts(), QStringList{"文件读写错误，批量支付文件生成失败"});
+}
+
+} // namespace

@@ -1,0 +1,332 @@
+#include "frmPaymentB2B.h"
+#include "PaymentWidgetFixture.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+
+namespace {
+
+const QString kPayer = QStringLiteral("622200001111");
+
+class frmPaymentB2BTest : public PaymentWidgetFixture {
+protected:
+    std::unique_ptr<frmPaymentB2B> openEditor() {
+        auto editor = std::make_unique<frmPaymentB2B>(*db_, prompter_);
+        editor->setParentForm(tab_.get());
+        return editor;
+    }
+    // The fields every instruction needs, for the payee account `recAcc`.
+    void fillRequired(const QWidget& editor, const QString& recAcc,
+                      const QString& amount = QStringLiteral("1,234.5")) {
+        setText(&editor, "comboPayAccNo", kPayer);
+        setText(&editor, "comboPayAccName", "澄川贸易有限公司");
+        setText(&editor, "comboRecAccNo", recAcc);
+        setText(&editor, "comboRecAccName", "收款人" + recAcc);
+        setText(&editor, "txtAmount", amount);
+        setText(&editor, "comboRemark", "货款");
+    }
+    QString payment(const QString& columns) const {
+        return rows("select " + columns + " from payment").join('\n');
+    }
+};
+
+TEST_F(frmPaymentB2BTest, OpensAsSameBankWithItsFieldStates) {
+    auto editor = openEditor();
+    EXPECT_EQ(editor->windowTitle(), "付款指令");
+    EXPECT_TRUE(find<QRadioButton>(editor.get(), "optRecAccType_0")->isChecked());
+    const QColor block =
+        find<QLineEdit>(editor.get(), "blockText")->palette().color(QPalette::Base);
+    EXPECT_FALSE(find<QLineEdit>(editor.get(), "blockText")->isVisibleTo(editor.get()));
+
+    const struct {
+        int kind;
+        std::vector<const char*> on;
+        std::vector<const char*> off;
+    } states[] = {
+        {0,
+         {},
+         {"txtRecBankName", "txtSameCityLiquidateNo", "comboProvince", "comboCity",
+          "txtPresentPayBankNo"}},
+        {1,
+         {"txtRecBankName", "txtSameCityLiquidateNo"},
+         {"comboProvince", "comboCity", "txtPresentPayBankNo"}},
+        {2,
+         {"txtRecBankName", "comboProvince", "comboCity", "txtPresentPayBankNo"},
+         {"txtSameCityLiquidateNo"}},
+    };
+    for (const auto& state : states) {
+        SCOPED_TRACE(state.kind);
+        click(editor.get(), QStringLiteral("optRecAccType_%1").arg(state.kind).toLatin1());
+        for (const char* name : state.on) {
+            EXPECT_TRUE(find<QWidget>(editor.get(), name)->isEnabled()) << name;
+            EXPECT_EQ(find<QWidget>(editor.get(), name)->palette().color(QPalette::Base),
+                      QColor(Qt::white))
+                << name;
+        }
+        for (const char* name : state.off) {
+            EXPECT_FALSE(find<QWidget>(editor.get(), name)->isEnabled()) << name;
+            EXPECT_EQ(find<QWidget>(editor.get(), name)->palette().color(QPalette::Base), block)
+                << name;
+        }
+        EXPECT_EQ(find<QRadioButton>(editor.get(), "optRemitType_1")->isEnabled(), state.kind == 1);
+    }
+    EXPECT_GT(find<QComboBox>(editor.get(), "comboProvince")->count(), 30);
+
+    click(editor.get(), "optRecAccType_1");
+    setText(editor.get(), "txtPresentPayBankNo", "x");
+    click(editor.get(), "optRemitType_1");
+    EXPECT_FALSE(find<QWidget>(editor.get(), "txtSameCityLiquidateNo")->isEnabled());
+    EXPECT_TRUE(find<QWidget>(editor.get(), "txtPresentPayBankNo")->isEnabled());
+    setText(editor.get(), "txtPresentPayBankNo", "102581000013");
+    click(editor.get(), "optRemitType_0");
+    EXPECT_TRUE(find<QWidget>(editor.get(), "txtSameCityLiquidateNo")->isEnabled());
+    EXPECT_EQ(text(editor.get(), "txtPresentPayBankNo"), "");
+}
+
+TEST_F(frmPaymentB2BTest, SavesChangesAndDeletesAnInstructionOfEachKind) {
+    const struct {
+        int kind;
+        const char* code;
+        const char* bank;
+        const char* clearing;
+        const char* province;
+        const char* city;
+        const char* modern;
+        const char* remitOption;
+    } kinds[] = {
+        {0, "00", "澄川银行", "", "", "", "", "optRemitType_0"},
+        {1, "01", "工商银行深圳分行", "102584", "", "", "", "optRemitType_0"},
+        {2, "02", "建设银行广州分行", "", "广东省", "广州市", "105581000016", "optRemitType_0"},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.code);
+        prompter_.clear();
+        sql("delete from payment");
+        auto editor = openEditor();
+        click(editor.get(), QStringLiteral("optRecAccType_%1").arg(k.kind).toLatin1());
+        const QString recAcc = QStringLiteral("95588000000%1").arg(k.kind);
+        fillRequired(*editor, recAcc);
+        if (k.kind != 0)
+            setText(editor.get(), "txtRecBankName", k.bank);
+        setText(editor.get(), "txtSameCityLiquidateNo", k.clearing);
+        setText(editor.get(), "comboProvince", k.province);
+        setText(editor.get(), "comboCity", k.city);
+        setText(editor.get(), "txtPresentPayBankNo", k.modern);
+
+        editor->cmdAdd_Click();
+
+        EXPECT_EQ(prompter_.texts(), QStringList{"新建指令成功"});
+        const QString stored =
+            QStringLiteral("%1|%2|%3|%4|%5|%6|%7|1234.5|货款|0")
+                .arg(k.code, recAcc, k.bank, k.clearing, k.province, k.city, k.modern);
+        EXPECT_EQ(payment("rec_acc_type,rec_acc_no,rec_bank_name,same_city_liquidate_no,"
+                          "province,city,presentBankNo,pay_amt,remark,remit_type"),
+                  stored);
+        EXPECT_EQ(rows("select acc_name,acc_type,branch_id,rec_bank_name from payee_acc where "
+                       "acc_no='" +
+                       recAcc + "'"),
+                  QStringList{"收款人" + recAcc + "|" + k.code + "||" +
+                              (k.kind == 0 ? "澄川银行" : k.bank)});
+        EXPECT_EQ(payment("length(serial_no)"), "22");
+        EXPECT_EQ(text(editor.get(), "comboRecAccNo"), "");
+        EXPECT_EQ(text(editor.get(), "txtAmount"), "");
+        EXPECT_EQ(text(editor.get(), "lblPayIdx"), "2");
+        EXPECT_EQ(status_.panel(2), "1");
+
+        // Change: the tab fills the editor from the grid row.
+        prompter_.clear();
+        auto change = openEditor();
+        change->fillFromRow(tab_->paymentList().rows().front());
+        EXPECT_EQ(text(change.get(), "txtAmount"), "1,234.50");
+        EXPECT_TRUE(find<QRadioButton>(change.get(),
+                                       QStringLiteral("optRecAccType_%1").arg(k.kind).toLatin1())
+                        ->isChecked());
+        EXPECT_TRUE(find<QRadioButton>(change.get(), k.remitOption)->isChecked());
+        setText(change.get(), "txtAmount", "99");
+        change->cmdUpdate_Click();
+        EXPECT_EQ(prompter_.texts(), QStringList{"修改指令成功"});
+        EXPECT_EQ(payment("pay_amt,rec_bank_name,province,city"),
+                  QStringLiteral("99|%1|%2|%3").arg(k.bank, k.province, k.city));
+
+        prompter_.clear();
+        change->cmdDelete_Click();
+        EXPECT_EQ(prompter_.texts(), (QStringList{"是否确认要删除批量付款指令?", "删除指令成功"}));
+        EXPECT_EQ(count("payment"), 0);
+    }
+}
+
+TEST_F(frmPaymentB2BTest, ChangeKeepsAnUrgentRemitType) {
+    auto editor = openEditor();
+    click(editor.get(), "optRecAccType_1");
+    click(editor.get(), "optRemitType_1");
+    fillRequired(*editor, "955880000009");
+    setText(editor.get(), "txtRecBankName", "工商银行");
+    setText(editor.get(), "txtPresentPayBankNo", "102584000001");
+    editor->cmdAdd_Click();
+    ASSERT_EQ(payment("remit_type"), "1");
+
+    auto change = openEditor();
+    change->fillFromRow(tab_->paymentList().rows().front());
+    EXPECT_TRUE(find<QRadioButton>(change.get(), "optRemitType_1")->isChecked());
+    change->cmdUpdate_Click();
+    EXPECT_EQ(payment("remit_type,presentBankNo"), "1|102584000001");
+}
+
+TEST_F(frmPaymentB2BTest, ChangeAndDeleteNeedAShownInstruction) {
+    auto editor = openEditor();
+    editor->cmdUpdate_Click();
+    editor->cmdDelete_Click();
+    EXPECT_EQ(prompter_.texts(), (QStringList{"请选择记录进行修改", "请选择记录进行删除"}));
+}
+
+TEST_F(frmPaymentB2BTest, SamePayerAndPayeeAccountIsRefusedBeforeAnythingIsWritten) {
+    auto editor = openEditor();
+    fillRequired(*editor, " " + kPayer + " ");
+
+    editor->cmdAdd_Click();
+
+    EXPECT_EQ(prompter_.texts(), QStringList{"转入转出账号相同"});
+    EXPECT_EQ(count("payment"), 0);
+    EXPECT_EQ(count("pay_acc"), 0);
+    EXPECT_EQ(count("payee_acc"), 0);
+}
+
+TEST_F(frmPaymentB2BTest, CancelledDuplicateQuestionWritesNothing) {
+    addPayment("2024010112000000010001", "00", "955880000001", "10");
+    auto editor = openEditor();
+    fillRequired(*editor, "955880000001");
+    setText(editor.get(), "comboPayAccNo", "622200009999");
+    prompter_.answer(MsgAnswer::Cancel);
+
+    editor->cmdAdd_Click();
+
+    ASSERT_EQ(prompter_.boxes().size(), 1u);
+    EXPECT_EQ(prompter_.boxes()[0].text, "该收款账号的支付记录已存在，请确认是否要继续保存?");
+    EXPECT_EQ(prompter_.boxes()[0].icon, MsgIcon::Question);
+    EXPECT_EQ(prompter_.boxes()[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(count("payment"), 1);
+    EXPECT_EQ(count("pay_acc"), 0);
+    EXPECT_EQ(count("payee_acc"), 0);
+
+    prompter_.clear();
+    editor->cmdAdd_Click();
+    EXPECT_EQ(prompter_.texts().last(), "新建指令成功");
+    EXPECT_EQ(count("payment"), 2);
+}
+
+TEST_F(frmPaymentB2BTest, TypedPayerIsStoredAndATypedNameReplacesTheStoredOne) {
+    auto editor = openEditor();
+    fillRequired(*editor, "955880000001");
+    editor->cmdAdd_Click();
+    EXPECT_EQ(rows("select acc_no,acc_name,currency from pay_acc"),
+              QStringList{kPayer + "|澄川贸易有限公司|01"});
+
+    fillRequired(*editor, "955880000002");
+    setText(editor.get(), "comboPayAccName", "澄川贸易股份公司");
+    editor->cmdAdd_Click();
+    EXPECT_EQ(rows("select acc_no,acc_name from pay_acc"),
+              QStringList{kPayer + "|澄川贸易股份公司"});
+    EXPECT_EQ(find<QComboBox>(editor.get(), "comboPayAccNo")->count(), 1);
+}
+
+TEST_F(frmPaymentB2BTest, SameBankInstructionStoresTheBankNameAndEmptyBankFields) {
+    auto editor = openEditor();
+    click(editor.get(), "optRecAccType_2");
+    click(editor.get(), "optRecAccType_0");
+    fillRequired(*editor, "955880000001");
+
+    editor->cmdAdd_Click();
+
+    EXPECT_EQ(payment("rec_bank_name,same_city_liquidate_no,province,city,presentBankNo"),
+              "澄川银行||||");
+}
+
+TEST_F(frmPaymentB2BTest, RemarkOfSixtyCharactersIsAcceptedAndSixtyOneRefused) {
+    auto editor = openEditor();
+    fillRequired(*editor, "955880000001");
+    setText(editor.get(), "comboRemark", QString(61, QChar(0x6B3E)));
+    editor->cmdAdd_Click();
+    EXPECT_EQ(prompter_.texts(), QStringList{"备注长度超过最长60位的长度"});
+    EXPECT_EQ(count("payment"), 0);
+    EXPECT_EQ(count("pay_acc"), 0);
+
+    prompter_.clear();
+    setText(editor.get(), "comboRemark", " " + QString(60, QChar(0x6B3E)) + " ");
+    editor->cmdAdd_Click();
+    EXPECT_EQ(prompter_.texts(), QStringList{"新建指令成功"});
+    EXPECT_EQ(count("payment"), 1);
+}
+
+TEST_F(frmPaymentB2BTest, FormCheckMessagesInOrder) {
+    const struct {
+        const char* field;
+        const char* value;
+        const char* message;
+        const char* amountAfter;
+    } cases[] = {
+        {"comboPayAccNo", " ", "批量支付文件：付款账号不能为空", "1,234.5"},
+        {"comboPayAccName", "", "批量支付文件：付款账户户名不能为空", "1,234.5"},
+        {"txtAmount", " ", "请输入金额", " "},
+        {"txtAmount", "12.345", "金额格式错误", ""},
+        {"txtAmount", "100000000000.01", "金额范围超过系统限制", ""},
+        {"txtAmount", "0.00", "金额必须大于零元", ""},
+    };
+    auto editor = openEditor();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        prompter_.clear();
+        fillRequired(*editor, "955880000001");
+        setText(editor.get(), c.field, c.value);
+        editor->cmdAdd_Click();
+        EXPECT_EQ(prompter_.texts(), QStringList{c.message});
+        EXPECT_EQ(text(editor.get(), "txtAmount"), c.amountAfter);
+    }
+    EXPECT_EQ(count("payment"), 0);
+
+    prompter_.clear();
+    fillRequired(*editor, "955880000001", "100000000000.00");
+    editor->cmdAdd_Click();
+    EXPECT_EQ(prompter_.texts(), QStringList{"新建指令成功"});
+}
+
+TEST_F(frmPaymentB2BTest, TypedPayeeNumberSelectsTheStoredAccountOnLeavingTheField) {
+    sql("insert into payee_acc (acc_no,acc_name,acc_type,branch_id,area_no,net_no,rec_bank_name,"
+        "same_city_liquidate_no,province,city,presentBankNo) values ('955880000001','甲公司','02',"
+        "'','','','建设银行','','广东省','广州市','105581000016'),('9558800000011','乙公司','02',"
+        "'','','','农业银行','','广东省','深圳市','103584000001')");
+    auto editor = openEditor();
+    editor->show();
+    click(editor.get(), "optRecAccType_2");
+    QComboBox* number = find<QComboBox>(editor.get(), "comboRecAccNo");
+    ASSERT_EQ(number->count(), 2);
+    number->setFocus();
+    number->lineEdit()->setText("955880000001");
+    emit number->lineEdit()->textEdited("955880000001");
+    find<QWidget>(editor.get(), "comboRecAccName")->setFocus();
+    QApplication::processEvents();
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(number, &leave);
+
+    EXPECT_EQ(text(editor.get(), "comboRecAccName"), "甲公司");
+    EXPECT_EQ(text(editor.get(), "txtRecBankName"), "建设银行");
+    EXPECT_EQ(text(editor.get(), "comboProvince"), "广东省");
+    EXPECT_EQ(text(editor.get(), "comboCity"), "广州市");
+    EXPECT_EQ(text(editor.get(), "txtPresentPayBankNo"), "105581000016");
+    EXPECT_EQ(find<QComboBox>(editor.get(), "comboRecBankName")->currentIndex(), 0);
+
+    find<QComboBox>(editor.get(), "comboRecAccName")->setCurrentIndex(1);
+    emit find<QComboBox>(editor.get(), "comboRecAccName")->activated(1);
+    EXPECT_EQ(text(editor.get(), "comboRecAccNo"), "9558800000011");
+    EXPECT_EQ(text(editor.get(), "comboCity"), "深圳市");
+}
+
+TEST_F(frmPaymentB2BTest, PayerListsFollowEachOther) {
+    sql("insert into pay_acc (acc_no,acc_name) values ('1001','甲'),('1002','乙')");
+    auto editor = openEditor();
+    QComboBox* number = find<QComboBox>(editor.get(), "comboPayAccNo");
+    number->setCurrentIndex(1);
+    emit number->activated(1);
+    EXPECT_EQ(text(editor.get(), "comboPayAccName"), "乙");
+}
+
+} // namespace

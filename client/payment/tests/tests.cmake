@@ -1,0 +1,26 @@
+# Tests of the batch payment files, dialogs and tab, on a copy of the delivered database.
+set(PSD_PAYMENT_TEST_DEFS
+    PSD_TEST_USERDB="${PSD_CLIENT_DIR}/userdb.db"
+    PSD_PAYMENT_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures")
+
+psd_add_test(file_choosers_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/FileChoosersTest.cpp
+    LIBS client_filecommon)
+
+psd_add_test(payment_file_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/BPFileTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PaymentFileCommandsTest.cpp
+    LIBS client_payment_core SQLite::SQLite3)
+
+psd_add_test(payment_forms_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/frmPaymentB2BTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/frmPayAccTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PaymentTabTest.cpp
+    LIBS client_payment_forms SQLite::SQLite3
+    MAIN client_qt_test_main)
+
+foreach(test payment_file_test payment_forms_test)
+    target_include_directories(${test} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+    target_compile_definitions(${test} PRIVATE ${PSD_PAYMENT_TEST_DEFS})
+    add_dependencies(${test} client_userdb)
+endforeach()
