@@ -17,8 +17,8 @@ TEST(ScrambleRandom, SeedZeroKeepsOnlyTheLowByte) {
     random.resetToMinusOne();
     random.randomize(0.0);
     EXPECT_EQ(random.state(), 0x86u);
-    // (0x86 * 0x43FD43FD + 0xC39EC3) mod 2^24 = 5575601
-    EXPECT_DOUBLE_EQ(random.next(), 5575601.0 / 16777216.0);
+    // 0x86 * 0xFD43FD = 0x91966E (mod 2^24), + 0xC39EC3 = 5584177 (mod 2^24)
+    EXPECT_DOUBLE_EQ(random.next(), 5584177.0 / 16777216.0);
 }
 
 TEST(ScrambleRandom, SeedMixesTheUpperHalfOfTheDouble) {

@@ -1,0 +1,12 @@
+#include "CliCommands.h"
+
+// Each subsystem's command lives in its own folder; its header is included here and its library
+// is linked in client/cli/CMakeLists.txt (PSD_CLI_COMMAND_LIBS).
+#include "PasswordCommand.h"
+
+std::span<const CliCommandEntry> cliCommands() {
+    static const CliCommandEntry table[] = {
+        {"login", "PASSWORD   检查登录密码 (正确时退出码为 0)", runLoginCommand},
+    };
+    return table;
+}

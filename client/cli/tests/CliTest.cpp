@@ -1,0 +1,96 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// payslipdesk-cli from the staged program folder, run as a child process.
+class CliTest : public ::testing::Test {
+protected:
+    struct Run {
+        int exitCode;
+        QString out;
+        QString err;
+    };
+
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    void copyDeliveredDatabase() const {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_CLIENT_DIR "/userdb.db"), database()));
+        QFile::setPermissions(database(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QString database() const { return dir.filePath("userdb.db"); }
+
+    static Run cli(const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CliTest, HelpNamesOptionsAndCommands) {
+    const Run run = cli({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* word : {"--home DIR", "--yes", "--version", "login PASSWORD"})
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(word))) << word;
+}
+
+TEST_F(CliTest, VersionIsOnePointTwo) {
+    const Run run = cli({"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("payslipdesk-cli 1.2\n"));
+}
+
+TEST_F(CliTest, BadUsageExitsWithTwo) {
+    EXPECT_EQ(cli({}).exitCode, 2);
+    const Run unknown = cli({"--home", dir.path(), "frobnicate"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("frobnicate")));
+    EXPECT_EQ(cli({"--home", dir.path(), "login"}).exitCode, 2);
+}
+
+TEST_F(CliTest, LoginChecksThePasswordOfTheNamedFolder) {
+    copyDeliveredDatabase();
+    EXPECT_EQ(cli({"--home", dir.path(), "login", "12345678"}).exitCode, 0);
+    const Run wrong = cli({"login", "--home=" + dir.path(), "87654321"});
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_EQ(wrong.err, QStringLiteral("登录: 无效的登录密码，请重试!\n"));
+    const Run rule = cli({"--home", dir.path(), "login", "123456789"});
+    EXPECT_EQ(rule.exitCode, 1);
+    EXPECT_EQ(rule.err, QStringLiteral("Error: 密码输入错误\n"));
+}
+
+TEST_F(CliTest, HomeComesFromTheEnvironmentToo) {
+    copyDeliveredDatabase();
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PAYSLIPDESK_HOME", dir.path());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"), {"login", "12345678"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+}
+
+TEST_F(CliTest, MissingDatabaseIsADatabaseError) {
+    const Run run = cli({"--home", dir.path(), "login", "12345678"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Database error: "))) << run.err.toStdString();
+}
+
+TEST_F(CliTest, CorruptDatabaseIsADatabaseError) {
+    QFile file(database());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    const Run run = cli({"--home", dir.path(), "login", "12345678"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Database error: "))) << run.err.toStdString();
+}
+
+} // namespace
