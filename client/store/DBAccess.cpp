@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <cstdlib>
+
 namespace {
 
 // Owns a prepared statement for the length of one run.
@@ -72,11 +74,19 @@ void DBAccess::Connect() {
         sqlite3_close(db);
         failConnect(description);
     }
-    // Opening is lazy: reading the schema proves the file really is a database.
+    // Opening is lazy: reading the schema proves the file really is a database, and an empty
+    // file (which SQLite takes for an empty database) holds no tables.
+    int tables = 0;
     char* error = nullptr;
-    if (sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, &error) !=
-        SQLITE_OK) {
-        const QString description = QString::fromUtf8(error ? error : sqlite3_errmsg(db));
+    const auto countTables = [](void* count, int, char** values, char**) {
+        *static_cast<int*>(count) = values[0] ? std::atoi(values[0]) : 0;
+        return 0;
+    };
+    if (sqlite3_exec(db, "select count(*) from sqlite_master", countTables, &tables, &error) !=
+            SQLITE_OK ||
+        tables == 0) {
+        const QString description =
+            QString::fromUtf8(error ? error : sqlite3_errstr(SQLITE_NOTADB));
         sqlite3_free(error);
         sqlite3_close(db);
         failConnect(description);

@@ -3,9 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <functional>
 
 namespace {
 
@@ -52,6 +57,18 @@ TEST_F(DBAccessTest, FailedStatementShowsSqlErrorAndChangesNothing) {
     EXPECT_EQ(count(db, "select count(*) from user_remark"), 0);
 }
 
+TEST_F(DBAccessTest, StatementFailingHalfwayLeavesNoRowBehind) {
+    DBAccess db(folder, prompter);
+    // The first row is new, the second repeats a key: the whole statement is undone.
+    EXPECT_FALSE(db.Insert("insert into tran_acc_type (tran_type, tran_desc) values (?, ?), (?, ?)",
+                           {"09", "新", "00", "重复"}));
+    ASSERT_EQ(prompter.boxes().size(), 1u);
+    EXPECT_EQ(prompter.boxes()[0].title, "SQL error");
+    EXPECT_TRUE(prompter.boxes()[0].text.contains("UNIQUE"))
+        << prompter.boxes()[0].text.toStdString();
+    EXPECT_EQ(count(db, "select count(*) from tran_acc_type"), 3);
+}
+
 TEST_F(DBAccessTest, ValuesWithQuotesAreStoredIntactAndNeverChangeTheStatement) {
     DBAccess db(folder, prompter);
     ASSERT_TRUE(db.Insert("insert into user_remark (remark) values (?)", {"工资'"}));
@@ -95,6 +112,17 @@ TEST_F(DBAccessTest, ResultSetsAreWalkedByChineseAliasAndRewound) {
     EXPECT_FALSE(rows->value("nosuchcolumn").isValid());
 }
 
+TEST_F(DBAccessTest, PayerAccountWithoutCurrencyJoinsCurrency01) {
+    DBAccess db(folder, prompter);
+    ASSERT_TRUE(db.Insert("insert into pay_acc (acc_no, acc_name) values (?, ?)",
+                          {"6222000011112222", "澄川实业有限公司"}));
+    auto rows = db.Query("select p.acc_no as 账号, c.currency_name as 币种 from pay_acc p, "
+                         "acc_currency c where p.currency = c.currency_id");
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->rowCount(), 1);
+    EXPECT_EQ(rows->text("币种"), "人民币");
+}
+
 TEST_F(DBAccessTest, AmountsGivenAsTextAreStoredAsNumbers) {
     DBAccess db(folder, prompter);
     ASSERT_TRUE(
@@ -129,26 +157,51 @@ TEST_F(DBAccessTest, TransactionCommandsAfterDisconnectDoNothing) {
 }
 
 TEST_F(DBAccessTest, UnopenableDatabasesShowDatabaseErrorAndThrow) {
-    struct Case {
-        const char* name;
-        QByteArray contents; // empty: no file at all
+    const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     };
-    const Case cases[] = {{"missing", {}}, {"not a database", QByteArray(4096, 'x')}};
-    for (const Case& c : cases) {
+    const auto emptyDatabase = [](const QString& path) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, "pragma user_version = 7", nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+    };
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make; // leaves the file missing when empty
+    } cases[] = {
+        {"missing", {}},
+        {"not a database",
+         [&](const QString& path) {
+             writeFile(path, QByteArray(4096, 'x'));
+         }},
+        {"empty file",
+         [&](const QString& path) {
+             writeFile(path, {});
+         }},
+        {"database without tables", emptyDatabase},
+        {"a folder",
+         [](const QString& path) {
+             ASSERT_TRUE(QDir().mkpath(path));
+         }},
+    };
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir other;
         const QString otherFolder = other.path() + '/';
-        if (!c.contents.isEmpty()) {
-            QFile file(otherFolder + "userdb.db");
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(c.contents);
-        }
+        if (c.make)
+            c.make(otherFolder + "userdb.db");
         ScriptedPrompter boxes;
         EXPECT_THROW(DBAccess(otherFolder, boxes), DatabaseUnavailable);
         ASSERT_EQ(boxes.boxes().size(), 1u);
         EXPECT_EQ(boxes.boxes()[0].title, "Database error");
         EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Critical);
-        EXPECT_FALSE(QFile::exists(otherFolder + "userdb.db") && c.contents.isEmpty());
+        EXPECT_FALSE(boxes.boxes()[0].text.isEmpty());
+        // SQLite must not have created the missing file.
+        EXPECT_EQ(QFileInfo::exists(otherFolder + "userdb.db"), static_cast<bool>(c.make));
     }
 }
 

@@ -53,6 +53,10 @@ TEST_F(DeliveredDatabase, CodeTablesHoldWhatTheProgramReliesOn) {
     EXPECT_EQ(scalar("select count(*) from province"), "34");
 }
 
+TEST_F(DeliveredDatabase, HoldsOnePasswordRow) {
+    EXPECT_EQ(scalar("select count(*) from logon_info"), "1");
+}
+
 TEST_F(DeliveredDatabase, PayerAccountsDefaultToCurrency01) {
     EXPECT_EQ(scalar("select dflt_value from pragma_table_info('pay_acc') where name='currency'"),
               "'01'");
