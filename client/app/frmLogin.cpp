@@ -4,9 +4,11 @@
 #include "DBAccess.h"
 #include "HelpWindow.h"
 #include "Password.h"
+#include "SharedConfig.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +31,9 @@ frmLogin::frmLogin(DBAccess& db, Prompter& prompter, QWidget* parent)
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
 
+    // The configuration is first read by the main window, so normally no icon is known yet.
+    if (!sharedConfig().iconPath.isEmpty())
+        setWindowIcon(QIcon(sharedConfig().iconPath));
     db_.Connect();
     lblTitle_->setText(applicationTitle());
     QFont titleFont = lblTitle_->font();
