@@ -4,10 +4,12 @@
 #include "ScriptedPrompter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -168,6 +170,31 @@ TEST_F(AmountFieldTest, EnterRunsTheSameStepsAndMovesOn) {
 TEST_F(AmountFieldTest, EnterOnARefusedAmountStaysInTheField) {
     typeAndPressEnter(QStringLiteral("100000000000.5"));
     expectRefused("金额超过系统最大单笔限制");
+}
+
+TEST(AmountFieldInDialog, EnterDoesNotPressTheDialogsDefaultButton) {
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* amount = new QLineEdit(&dialog);
+    auto* capital = new QLabel(&dialog);
+    auto* save = new QPushButton(QStringLiteral("保存指令"), &dialog);
+    save->setDefault(true);
+    layout->addWidget(amount);
+    layout->addWidget(capital);
+    layout->addWidget(save);
+    ScriptedPrompter prompter;
+    new AmountField(*amount, *capital, prompter);
+    int saves = 0;
+    QObject::connect(save, &QPushButton::clicked, [&saves] { ++saves; });
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    amount->setFocus();
+    amount->setText(QStringLiteral("5"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(amount, &enter);
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(amount->text(), QStringLiteral("5.00"));
+    EXPECT_EQ(capital->text(), q("伍元整"));
 }
 
 TEST_F(AmountFieldTest, MessageBoxTakingTheFocusShowsOneMessageOnly) {
