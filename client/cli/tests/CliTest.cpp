@@ -17,7 +17,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
     void copyDeliveredDatabase() const {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_CLIENT_DIR "/userdb.db"), database()));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_TEST_USERDB), database()));
         QFile::setPermissions(database(), QFile::ReadOwner | QFile::WriteOwner);
     }
     QString database() const { return dir.filePath("userdb.db"); }
