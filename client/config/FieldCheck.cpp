@@ -12,7 +12,7 @@
 
 namespace {
 
-// A whole number of a length specification, 0 to 32767; nothing for any other text.
+// One number of a length rule ("5", "12,15", "10-20"), 0 to 32767; nothing for any other text.
 std::optional<int> lengthNumber(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
@@ -56,16 +56,16 @@ bool IsAccountText(const QString& text) {
     return IsNumberText(text) && !text.contains(u'.');
 }
 
-bool CheckLengthSpec(const QString& text, const QString& lengthSpec, bool exact) {
+bool CheckLengthSpec(const QString& text, const QString& lengths, bool exact) {
     const qsizetype n = characterCount(text);
     if (!exact) {
-        const std::optional<int> maximum = lengthNumber(lengthSpec);
+        const std::optional<int> maximum = lengthNumber(lengths);
         return maximum && n <= *maximum;
     }
-    const QStringList commaParts = lengthSpec.split(u',');
-    const QStringList dashParts = lengthSpec.split(u'-');
+    const QStringList commaParts = lengths.split(u',');
+    const QStringList dashParts = lengths.split(u'-');
     if (commaParts.size() == 1 && dashParts.size() == 1) {
-        const std::optional<int> length = lengthNumber(lengthSpec);
+        const std::optional<int> length = lengthNumber(lengths);
         return length && n == *length;
     }
     if (commaParts.size() == 1 && dashParts.size() == 2) {

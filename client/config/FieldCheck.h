@@ -16,7 +16,7 @@ bool CheckField(FieldControl& control, int id, Prompter& prompter);
 bool HasValue(const FieldControl& control, bool notNull);
 bool IsAccountText(const QString& text);
 bool IsNumberText(const QString& text);
-bool CheckLengthSpec(const QString& text, const QString& lengthSpec, bool exact);
+bool CheckLengthSpec(const QString& text, const QString& lengths, bool exact);
 bool InRange(const QString& text, double minimum, double maximum);
 bool CheckTextLength(const QString& text, double minimum, double maximum);
 

@@ -136,7 +136,7 @@ TEST_F(CheckFieldTest, RequiredComboPassesOnASelectedEntryBeyondTheFirst) {
     EXPECT_EQ(onlyMessage(), q("收款帐号不能为空，请重新输入。"));
 }
 
-TEST_F(CheckFieldTest, AccountLengthListShowsTheSpecificationAsConfigured) {
+TEST_F(CheckFieldTest, AccountLengthListShowsTheLengthsAsConfigured) {
     rule().is_account = true;
     rule().length = QStringLiteral("12,15");
     EXPECT_TRUE(checkText(QString(12, u'1')));

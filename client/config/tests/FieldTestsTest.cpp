@@ -37,7 +37,7 @@ TEST(IsAccountText, IsANumberWithoutPoint) {
 
 TEST(CheckLengthSpec, ExactFormsForAccountNumbers) {
     const struct {
-        const char* spec;
+        const char* lengths;
         int length;
         bool passes;
     } cases[] = {
@@ -47,8 +47,8 @@ TEST(CheckLengthSpec, ExactFormsForAccountNumbers) {
         {"abc", 3, false},    {"12,x", 12, false},     {"40000", 5, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.spec) + " / " + std::to_string(c.length));
-        EXPECT_EQ(CheckLengthSpec(QString(c.length, u'1'), q(c.spec), true), c.passes);
+        SCOPED_TRACE(std::string(c.lengths) + " / " + std::to_string(c.length));
+        EXPECT_EQ(CheckLengthSpec(QString(c.length, u'1'), q(c.lengths), true), c.passes);
     }
 }
 
