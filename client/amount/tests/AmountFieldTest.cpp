@@ -197,6 +197,25 @@ TEST(AmountFieldInDialog, EnterDoesNotPressTheDialogsDefaultButton) {
     EXPECT_EQ(capital->text(), q("伍元整"));
 }
 
+TEST(AmountFieldInDialog, ClosingTheDialogWithTheFocusInTheBoxIsSafe) {
+    ScriptedPrompter prompter;
+    {
+        QDialog dialog;
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* capital = new QLabel(&dialog);
+        auto* amount = new QLineEdit(&dialog);
+        layout->addWidget(capital);
+        layout->addWidget(amount);
+        new AmountField(*amount, *capital, prompter);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        amount->setFocus();
+        amount->setText(QStringLiteral("0"));
+        ASSERT_EQ(QApplication::focusWidget(), amount);
+    }
+    EXPECT_TRUE(prompter.boxes().empty());
+}
+
 TEST_F(AmountFieldTest, MessageBoxTakingTheFocusShowsOneMessageOnly) {
     prompter_.whileOpen = [this] {
         QFocusEvent lost(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
