@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <pugixml.hpp>
+
+#include <functional>
 #include <vector>
 
 // The batch payment upload file (root element BPFile): one record per instruction.
@@ -43,16 +46,29 @@ struct BPWriteResult {
     QString message; // for Unrepresentable: which instruction and value
 };
 
+// Gives the record at a position (0 for the first): large batches are written without a copy.
+using BPRecordAt = std::function<BPRecord(qsizetype index)>;
+
 // Writes the file to a temporary name beside `path` and renames it into place only when every
 // line is written, so a failure leaves no half-written file and the old file untouched.
-BPWriteResult writeBPFile(const QString& path, const BPSummary& summary,
-                          const std::vector<BPRecord>& records);
+BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizetype count,
+                          const BPRecordAt& recordAt);
 
-struct BPReadResult {
-    enum class Status { Read, Unreadable, NotWellFormed, NoRecordList };
-    Status status = Status::Read;
-    QString detail;
-    std::vector<BPRecord> records; // every Record below RecordList, in document order, trimmed
+// A batch payment file loaded for reading its records.
+class BPFileDocument {
+public:
+    enum class Status { Loaded, Unreadable, NotWellFormed, NoRecordList };
+
+    Status load(const QString& path);
+    // Why the file could not be read, when the system says.
+    const QString& detail() const { return detail_; }
+
+    // Hands every Record below RecordList, in document order, to `take` with its position (1 for
+    // the first), fields trimmed and missing ones empty; stops early when `take` returns false.
+    bool forEachRecord(const std::function<bool(const BPRecord&, qsizetype)>& take) const;
+
+private:
+    pugi::xml_document document_;
+    pugi::xml_node recordList_;
+    QString detail_;
 };
-
-BPReadResult readBPFile(const QString& path);

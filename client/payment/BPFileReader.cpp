@@ -5,35 +5,33 @@
 
 #include <QFile>
 
-BPReadResult readBPFile(const QString& path) {
-    using Status = BPReadResult::Status;
-    BPReadResult result;
+BPFileDocument::Status BPFileDocument::load(const QString& path) {
+    recordList_ = {};
+    detail_.clear();
     {
         QFile probe(path);
         if (!probe.open(QIODevice::ReadOnly)) {
-            result.status = Status::Unreadable;
-            result.detail = probe.errorString();
-            return result;
+            detail_ = probe.errorString();
+            return Status::Unreadable;
         }
     }
-    pugi::xml_document document;
-    if (!loadXmlFile(document, path)) {
-        result.status = Status::NotWellFormed;
-        return result;
-    }
-    const pugi::xml_node recordList =
-        XmlText::firstDescendant(document.document_element(), "RecordList");
-    if (!recordList) {
-        result.status = Status::NoRecordList;
-        return result;
-    }
-    for (const pugi::xpath_node& found : recordList.select_nodes(".//Record")) {
+    if (!loadXmlFile(document_, path))
+        return Status::NotWellFormed;
+    recordList_ = XmlText::firstDescendant(document_.document_element(), "RecordList");
+    return recordList_ ? Status::Loaded : Status::NoRecordList;
+}
+
+bool BPFileDocument::forEachRecord(
+    const std::function<bool(const BPRecord&, qsizetype)>& take) const {
+    qsizetype position = 0;
+    for (const pugi::xpath_node& found : recordList_.select_nodes(".//Record")) {
         const pugi::xml_node element = found.node();
         BPRecord record;
         record.currencyType = GetChildText(element, "CurrencyType").trimmed();
         for (const BPField& field : kBPValueFields)
             record.*field.member = GetChildText(element, field.element).trimmed();
-        result.records.push_back(std::move(record));
+        if (!take(record, ++position))
+            return false;
     }
-    return result;
+    return true;
 }

@@ -62,10 +62,9 @@ void appendRecord(QString& out, const BPRecord& record, const QString& date, qsi
 }
 
 // Names the first value of the records that GBK cannot hold.
-QString unrepresentableMessage(const std::vector<BPRecord>& records, qsizetype first,
-                               qsizetype end) {
+QString unrepresentableMessage(const BPRecordAt& recordAt, qsizetype first, qsizetype end) {
     for (qsizetype i = first; i < end; ++i) {
-        const BPRecord& record = records[static_cast<size_t>(i)];
+        const BPRecord record = recordAt(i);
         for (const BPField& field : kBPValueFields) {
             const QString& value = record.*field.member;
             if (encodeGbk(value))
@@ -104,8 +103,8 @@ const std::vector<BPField> kBPValueFields = {
     {"presentPayNo", &BPRecord::presentPayNo, "现代支付行号"},
 };
 
-BPWriteResult writeBPFile(const QString& path, const BPSummary& summary,
-                          const std::vector<BPRecord>& records) {
+BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizetype count,
+                          const BPRecordAt& recordAt) {
     using Status = BPWriteResult::Status;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -116,17 +115,16 @@ BPWriteResult writeBPFile(const QString& path, const BPSummary& summary,
     };
     if (!writeText(headerText(summary)))
         return {Status::FileError, file.errorString()};
-    const qsizetype count = static_cast<qsizetype>(records.size());
     QString chunk;
     for (qsizetype first = 0; first < count; first += kRecordsPerChunk) {
         const qsizetype end = std::min(count, first + kRecordsPerChunk);
         chunk.clear();
         for (qsizetype i = first; i < end; ++i)
-            appendRecord(chunk, records[static_cast<size_t>(i)], summary.date, i + 1);
+            appendRecord(chunk, recordAt(i), summary.date, i + 1);
         const std::optional<QByteArray> bytes = encodeGbk(chunk);
         if (!bytes) {
             file.cancelWriting();
-            return {Status::Unrepresentable, unrepresentableMessage(records, first, end)};
+            return {Status::Unrepresentable, unrepresentableMessage(recordAt, first, end)};
         }
         if (file.write(*bytes) != bytes->size())
             return {Status::FileError, file.errorString()};

@@ -7,6 +7,7 @@
 #include "PaymentList.h"
 
 #include <QDate>
+#include <QSet>
 
 namespace {
 
@@ -31,44 +32,54 @@ const QString kInsertLoaded = QStringLiteral(
 const QString kNothingToWrite = QStringLiteral("无指令需要生成批量支付文件");
 const QString kLoadFileError = QStringLiteral("文件读写错误，导入批量付款文件失败");
 
-std::vector<BPRecord> recordsToWrite(const RecordSet& rows) {
-    std::vector<BPRecord> records;
-    records.reserve(static_cast<size_t>(rows.rowCount()));
-    // Columns are read by their aliases, as the query names them.
-    const int serial = rows.columnIndex(QStringLiteral("流水号"));
-    const int payAcc = rows.columnIndex(QStringLiteral("付款账号"));
-    const int payAccName = rows.columnIndex(QStringLiteral("付款账户户名"));
-    const int kind = rows.columnIndex(QStringLiteral("收款账户行别"));
-    const int recAcc = rows.columnIndex(QStringLiteral("收款账号"));
-    const int recAccName = rows.columnIndex(QStringLiteral("收款账户户名"));
-    const int remit = rows.columnIndex(QStringLiteral("转账类型"));
-    const int bank = rows.columnIndex(QStringLiteral("收款银行名称"));
-    const int clearing = rows.columnIndex(QStringLiteral("同城清算行号"));
-    const int province = rows.columnIndex(QStringLiteral("省份"));
-    const int city = rows.columnIndex(QStringLiteral("城市"));
-    const int modern = rows.columnIndex(QStringLiteral("现代支付行号"));
-    const int amount = rows.columnIndex(QStringLiteral("付款金额"));
-    const int remark = rows.columnIndex(QStringLiteral("备注"));
-    for (int row = 0; row < rows.rowCount(); ++row) {
+// Reads the write query's rows by their aliases.
+class WriteRows {
+public:
+    explicit WriteRows(const RecordSet& rows)
+        : rows_(rows) {}
+
+    BPRecord at(qsizetype index) const {
+        const int row = static_cast<int>(index);
+        const auto text = [&](int column) {
+            return rows_.value(row, column).toString();
+        };
         BPRecord record;
-        record.serialNo = rows.value(row, serial).toString();
-        record.payAcc = rows.value(row, payAcc).toString();
-        record.payAccName = rows.value(row, payAccName).toString();
-        record.transferType = rows.value(row, kind).toString();
-        record.recAcc = rows.value(row, recAcc).toString();
-        record.recAccName = rows.value(row, recAccName).toString();
-        record.money = rows.value(row, amount).toString();
-        record.usage = rows.value(row, remark).toString();
-        record.remitType = rows.value(row, remit).toString();
-        record.recAccountOpenBank = rows.value(row, bank).toString();
-        record.sameCityLiquidateNo = rows.value(row, clearing).toString();
-        record.province = rows.value(row, province).toString();
-        record.city = rows.value(row, city).toString();
-        record.presentPayNo = rows.value(row, modern).toString();
-        records.push_back(std::move(record));
+        record.serialNo = text(serial_);
+        record.payAcc = text(payAcc_);
+        record.payAccName = text(payAccName_);
+        record.transferType = text(kind_);
+        record.recAcc = text(recAcc_);
+        record.recAccName = text(recAccName_);
+        record.money = text(amount_);
+        record.usage = text(remark_);
+        record.remitType = text(remit_);
+        record.recAccountOpenBank = text(bank_);
+        record.sameCityLiquidateNo = text(clearing_);
+        record.province = text(province_);
+        record.city = text(city_);
+        record.presentPayNo = text(modern_);
+        return record;
     }
-    return records;
-}
+
+private:
+    int column(const char* alias) const { return rows_.columnIndex(QString::fromUtf8(alias)); }
+
+    const RecordSet& rows_;
+    const int serial_ = column("流水号");
+    const int payAcc_ = column("付款账号");
+    const int payAccName_ = column("付款账户户名");
+    const int kind_ = column("收款账户行别");
+    const int recAcc_ = column("收款账号");
+    const int recAccName_ = column("收款账户户名");
+    const int remit_ = column("转账类型");
+    const int bank_ = column("收款银行名称");
+    const int clearing_ = column("同城清算行号");
+    const int province_ = column("省份");
+    const int city_ = column("城市");
+    const int modern_ = column("现代支付行号");
+    const int amount_ = column("付款金额");
+    const int remark_ = column("备注");
+};
 
 void rollBackQuietly(DBAccess& db) {
     try {
@@ -78,33 +89,39 @@ void rollBackQuietly(DBAccess& db) {
     }
 }
 
-// Deletes the batch and inserts the records; the first failure is reported and rolled back.
-bool replaceBatch(DBAccess& db, ClientMessages& messages, const std::vector<BPRecord>& records) {
+// Deletes the batch and inserts the file's records; the first failure is reported and rolled
+// back.
+bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& file) {
     if (!db.Delete(QStringLiteral("delete from payment"))) {
         db.Rollback();
         messages.show(QStringLiteral("清除原有数据时发生错误，文件导入被中止"));
         return false;
     }
-    for (size_t i = 0; i < records.size(); ++i) {
-        const BPRecord& r = records[i];
-        const qsizetype k = static_cast<qsizetype>(i) + 1;
+    // Records made within one second differ only in the random digits of their serials, which
+    // repeat within a few thousand records; a repeated serial is drawn again.
+    QSet<QString> serials;
+    return file.forEachRecord([&](const BPRecord& r, qsizetype k) {
         if (r.currencyType != QStringLiteral("01")) {
             db.Rollback();
             messages.show(QStringLiteral("第%1条记录中的币种不支持，文件导入被中止").arg(k));
             return false;
         }
+        QString serial = MakeSerialNo();
+        while (serials.contains(serial))
+            serial = MakeSerialNo();
+        serials.insert(serial);
         const QVariantList values = {
-            MakeSerialNo(), r.payAcc,     r.payAccName,         r.transferType,
-            r.recAcc,       r.recAccName, r.recAccountOpenBank, r.sameCityLiquidateNo,
-            r.province,     r.city,       r.presentPayNo,       r.money,
-            r.usage,        r.remitType};
+            serial,     r.payAcc,     r.payAccName,         r.transferType,
+            r.recAcc,   r.recAccName, r.recAccountOpenBank, r.sameCityLiquidateNo,
+            r.province, r.city,       r.presentPayNo,       r.money,
+            r.usage,    r.remitType};
         if (!db.Insert(kInsertLoaded, values)) {
             db.Rollback();
             messages.show(QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(k));
             return false;
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 } // namespace
@@ -124,7 +141,9 @@ CommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const Pa
         return {Status::Failed, {}};
     }
     const BPSummary summary{today, list.totalText(), list.countText()};
-    const BPWriteResult written = writeBPFile(path, summary, recordsToWrite(*rows));
+    const WriteRows source(*rows);
+    const BPWriteResult written = writeBPFile(path, summary, rows->rowCount(),
+                                              [&source](qsizetype i) { return source.at(i); });
     switch (written.status) {
     case BPWriteResult::Status::Written:
         messages.show(QStringLiteral("批量支付文件生成完毕"));
@@ -149,20 +168,20 @@ CommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const Pay
     const QString path = choosePath();
     if (path.trimmed().isEmpty())
         return {Status::Stopped, {}};
-    const BPReadResult read = readBPFile(path);
-    switch (read.status) {
-    case BPReadResult::Status::Read:
+    BPFileDocument file;
+    switch (file.load(path)) {
+    case BPFileDocument::Status::Loaded:
         break;
-    case BPReadResult::Status::NotWellFormed:
+    case BPFileDocument::Status::NotWellFormed:
         return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + path};
-    case BPReadResult::Status::Unreadable:
-    case BPReadResult::Status::NoRecordList:
+    case BPFileDocument::Status::Unreadable:
+    case BPFileDocument::Status::NoRecordList:
         messages.show(kLoadFileError);
-        return {Status::Failed, read.detail};
+        return {Status::Failed, file.detail()};
     }
     try {
         db.BeginTrans();
-        if (!replaceBatch(db, messages, read.records))
+        if (!replaceBatch(db, messages, file))
             return {Status::Failed, {}};
         db.Commit();
     } catch (const TransactionError& error) {

@@ -7,8 +7,10 @@
 
 namespace {
 
-// Summed here to the fen, not by the database in binary floating point.
-const QString kAmountsQuery = QStringLiteral("select pay_amt from payment");
+// Summed by the database in whole fen (64-bit integers), never in binary floating point.
+const QString kTotalsQuery =
+    QStringLiteral("select count(serial_no) as totalNum,"
+                   "sum(cast(round(pay_amt*100) as integer)) as totalFen from payment");
 
 const QString kListQuery = QStringLiteral(
     "select p.serial_no as 指令序号,p.pay_acc_no as 付款账号,p.pay_acc_name as 付款账户户名,"
@@ -31,27 +33,20 @@ const std::array<QString, PaymentList::kColumns> PaymentList::kHeaders = {
 
 void PaymentList::reload(DBAccess& db) {
     *this = PaymentList();
-    if (const std::optional<RecordSet> amounts = db.Query(kAmountsQuery)) {
-        AmountTotal total;
-        for (int row = 0; row < amounts->rowCount(); ++row)
-            total.add(amounts->value(row, 0).toString());
-        count_ = QString::number(amounts->rowCount());
-        if (amounts->rowCount() > 0)
-            total_ = formatAmount(total.text());
+    if (const std::optional<RecordSet> totals = db.Query(kTotalsQuery);
+        totals && totals->rowCount() > 0) {
+        count_ = totals->value(0, QStringLiteral("totalNum")).toString();
+        if (count_ != QStringLiteral("0"))
+            total_ = formatAmount(
+                fenToAmount(totals->value(0, QStringLiteral("totalFen")).toLongLong()));
         capital_ = convertToCapital(removeThousandSeparators(total_));
     }
-    const std::optional<RecordSet> list = db.Query(kListQuery);
-    if (!list)
+    rows_ = db.Query(kListQuery);
+    if (!rows_)
         return;
-    rows_.resize(static_cast<size_t>(list->rowCount()));
-    for (int column = 0; column < kColumns - 1; ++column) {
-        const int source = list->columnIndex(kHeaders[static_cast<size_t>(column + 1)]);
-        for (int row = 0; row < list->rowCount(); ++row)
-            rows_[static_cast<size_t>(row)][static_cast<size_t>(column)] =
-                list->value(row, source).toString();
-    }
-    for (Row& row : rows_)
-        row[kAmountColumn - 1] = formatAmount(row[kAmountColumn - 1]);
+    for (int column = 1; column < kColumns; ++column)
+        sources_[static_cast<size_t>(column - 1)] =
+            rows_->columnIndex(kHeaders[static_cast<size_t>(column)]);
 }
 
 QString PaymentList::cell(qsizetype row, int column) const {
@@ -59,7 +54,17 @@ QString PaymentList::cell(qsizetype row, int column) const {
         return {};
     if (column == 0)
         return QString::number(row);
-    if (row > static_cast<qsizetype>(rows_.size()))
+    if (row > size())
         return {};
-    return rows_[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)];
+    const QString value =
+        rows_->value(static_cast<int>(row - 1), sources_[static_cast<size_t>(column - 1)])
+            .toString();
+    return column == kAmountColumn ? formatAmount(value) : value;
+}
+
+PaymentList::Row PaymentList::row(qsizetype row) const {
+    Row cells;
+    for (int column = 1; column < kColumns; ++column)
+        cells[static_cast<size_t>(column - 1)] = cell(row, column);
+    return cells;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "RecordSet.h"
+
 #include <QString>
 
 #include <array>
-#include <vector>
+#include <optional>
 
 class DBAccess;
 
@@ -21,21 +23,26 @@ public:
     // Reruns both queries; on a failed query the list shows no rows and zero totals.
     void reload(DBAccess& db);
 
-    const std::vector<Row>& rows() const { return rows_; }
-    bool empty() const { return rows_.empty(); }
+    // Listed instructions; the grid shows one more (blank) row when there are none.
+    qsizetype size() const { return rows_ ? rows_->rowCount() : 0; }
+    bool empty() const { return size() == 0; }
+    // The columns 1..14 of grid row `row` (1 for the first instruction).
+    Row row(qsizetype row) const;
 
     // The grid's cell, by grid position: row 1 is the first instruction, column 0 its number. An
     // empty batch shows one blank row numbered 1.
     QString cell(qsizetype row, int column) const;
     // Rows of the grid, the header row included (at least 2).
-    qsizetype gridRowCount() const { return 1 + std::max<qsizetype>(1, rows_.size()); }
+    qsizetype gridRowCount() const { return 1 + std::max<qsizetype>(1, size()); }
 
     const QString& countText() const { return count_; }
     const QString& totalText() const { return total_; }
     const QString& capitalText() const { return capital_; }
 
 private:
-    std::vector<Row> rows_;
+    // The list query's rows as fetched; cells are read from them when shown.
+    std::optional<RecordSet> rows_;
+    std::array<int, kColumns - 1> sources_{};
     QString count_ = QStringLiteral("0");
     QString total_ = QStringLiteral("0.00");
     QString capital_;

@@ -145,7 +145,7 @@ void PaymentTab::menuUpdateB2BRec_Click() {
     frmPaymentB2B editor(db_, messages_.prompter(), this);
     editor.setParentForm(this);
     editor.setPayIdx(static_cast<int>(row));
-    editor.fillFromRow(list_.rows()[static_cast<size_t>(row - 1)]);
+    editor.fillFromRow(list_.row(row));
     editor.enableSave(false);
     editor.exec();
 }

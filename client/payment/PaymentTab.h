@@ -25,7 +25,7 @@ public:
 
     void reload() override { resetPaymentB2B(); }
     void clearList() override;
-    int rowCount() const override { return static_cast<int>(list_.rows().size()); }
+    int rowCount() const override { return static_cast<int>(list_.size()); }
     void writeUploadFile() override { menuWriteB2BFile_Click(); }
     QMenu* functionMenu() override { return menuPaymentB2B_; }
 

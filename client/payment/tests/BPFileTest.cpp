@@ -40,23 +40,44 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 
 const BPSummary kSummary{"20260105", "1,234.50", "1"};
 
+BPWriteResult write(const QString& path, const std::vector<BPRecord>& records) {
+    return writeBPFile(path, kSummary, static_cast<qsizetype>(records.size()),
+                       [&records](qsizetype i) { return records[static_cast<size_t>(i)]; });
+}
+
+struct Read {
+    BPFileDocument::Status status;
+    std::vector<BPRecord> records;
+};
+
+Read read(const QString& path) {
+    BPFileDocument document;
+    Read result{document.load(path), {}};
+    document.forEachRecord([&result](const BPRecord& record, qsizetype position) {
+        EXPECT_EQ(position, static_cast<qsizetype>(result.records.size()) + 1);
+        result.records.push_back(record);
+        return true;
+    });
+    return result;
+}
+
 } // namespace
 
 TEST(BPFileTest, WriteThenReadKeepsEveryValueIncludingMarkup) {
     QTemporaryDir dir;
     const QString path = dir.filePath("batch.plz");
     const std::vector<BPRecord> written = {sampleRecord("s1"), sampleRecord("s2")};
-    ASSERT_EQ(writeBPFile(path, kSummary, written).status, BPWriteResult::Status::Written);
+    ASSERT_EQ(write(path, written).status, BPWriteResult::Status::Written);
 
     const QByteArray bytes = readAll(path);
     EXPECT_TRUE(bytes.contains("&amp;"));
     EXPECT_TRUE(bytes.contains("&lt;"));
     EXPECT_FALSE(bytes.contains("<三月>"));
 
-    const BPReadResult read = readBPFile(path);
-    ASSERT_EQ(read.status, BPReadResult::Status::Read);
-    ASSERT_EQ(read.records.size(), 2u);
-    for (const BPRecord& record : read.records) {
+    const Read got = read(path);
+    ASSERT_EQ(got.status, BPFileDocument::Status::Loaded);
+    ASSERT_EQ(got.records.size(), 2u);
+    for (const BPRecord& record : got.records) {
         EXPECT_EQ(record.currencyType, "01");
         for (const BPField& field : kBPValueFields) {
             const QString expected =
@@ -73,7 +94,7 @@ TEST(BPFileTest, ValueGbkCannotHoldStopsTheWriteAndKeepsTheOldFile) {
     std::vector<BPRecord> records = {sampleRecord("s1"), sampleRecord("20260105101010-0001-0002")};
     records[1].recAccName = "收款人😀";
 
-    const BPWriteResult result = writeBPFile(path, kSummary, records);
+    const BPWriteResult result = write(path, records);
 
     EXPECT_EQ(result.status, BPWriteResult::Status::Unrepresentable);
     EXPECT_EQ(result.message, "第2条指令（流水号20260105101010-0001-0002）的“收款账户户名”"
@@ -85,8 +106,7 @@ TEST(BPFileTest, ValueGbkCannotHoldStopsTheWriteAndKeepsTheOldFile) {
 TEST(BPFileTest, UnwritableFolderIsAFileError) {
     QTemporaryDir dir;
     const QString path = dir.filePath("missing-folder/batch.plz");
-    EXPECT_EQ(writeBPFile(path, kSummary, {sampleRecord("s1")}).status,
-              BPWriteResult::Status::FileError);
+    EXPECT_EQ(write(path, {sampleRecord("s1")}).status, BPWriteResult::Status::FileError);
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -97,13 +117,13 @@ TEST(BPFileTest, ReadsFieldsAtAnyDepthTrimmedAndMissingOnesEmpty) {
                      "<BPFile><RecordList><Record><CurrencyType> 01 </CurrencyType>"
                      "<Extra><PayAcc> 123 </PayAcc></Extra><Usage>a &amp; b</Usage>"
                      "</Record></RecordList></BPFile>");
-    const BPReadResult read = readBPFile(path);
-    ASSERT_EQ(read.status, BPReadResult::Status::Read);
-    ASSERT_EQ(read.records.size(), 1u);
-    EXPECT_EQ(read.records[0].currencyType, "01");
-    EXPECT_EQ(read.records[0].payAcc, "123");
-    EXPECT_EQ(read.records[0].usage, "a & b");
-    EXPECT_EQ(read.records[0].money, "");
+    const Read got = read(path);
+    ASSERT_EQ(got.status, BPFileDocument::Status::Loaded);
+    ASSERT_EQ(got.records.size(), 1u);
+    EXPECT_EQ(got.records[0].currencyType, "01");
+    EXPECT_EQ(got.records[0].payAcc, "123");
+    EXPECT_EQ(got.records[0].usage, "a & b");
+    EXPECT_EQ(got.records[0].money, "");
 }
 
 TEST(BPFileTest, ReadStatusesForBadFiles) {
@@ -116,10 +136,10 @@ TEST(BPFileTest, ReadStatusesForBadFiles) {
     writeBytes(gbk, "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<BPFile><RecordList><Record>"
                     "<RecAccName>\xB3\xCE\xB4\xA8</RecAccName></Record></RecordList></BPFile>");
 
-    EXPECT_EQ(readBPFile(dir.filePath("none.plz")).status, BPReadResult::Status::Unreadable);
-    EXPECT_EQ(readBPFile(broken).status, BPReadResult::Status::NotWellFormed);
-    EXPECT_EQ(readBPFile(noList).status, BPReadResult::Status::NoRecordList);
-    const BPReadResult read = readBPFile(gbk);
-    ASSERT_EQ(read.records.size(), 1u);
-    EXPECT_EQ(read.records[0].recAccName, "澄川");
+    EXPECT_EQ(read(dir.filePath("none.plz")).status, BPFileDocument::Status::Unreadable);
+    EXPECT_EQ(read(broken).status, BPFileDocument::Status::NotWellFormed);
+    EXPECT_EQ(read(noList).status, BPFileDocument::Status::NoRecordList);
+    const Read got = read(gbk);
+    ASSERT_EQ(got.records.size(), 1u);
+    EXPECT_EQ(got.records[0].recAccName, "澄川");
 }

@@ -1,4 +1,5 @@
 #include "PaymentFileCommands.h"
+#include "BPFile.h"
 #include "PaymentFixture.h"
 #include "PaymentList.h"
 
@@ -220,6 +221,36 @@ TEST_F(PaymentFileCommandsTest, UnwritableTargetReportsTheFileError) {
     addSampleBatch();
     EXPECT_EQ(write(path("no-such-folder/batch.plz")).status, CommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts(), QStringList{"文件读写错误，批量支付文件生成失败"});
+}
+
+} // namespace
+
+namespace {
+
+// Serials made within one second share their time digits; their random digits repeat within a
+// few thousand records, and every record must still be stored.
+TEST_F(PaymentFileCommandsTest, ManyRecordsLoadedInOneSecondAllGetTheirOwnSerial) {
+    const qsizetype records = 30000;
+    const QString file = path("many.plz");
+    BPRecord record;
+    record.payAcc = "1001";
+    record.transferType = "00";
+    record.money = "1";
+    record.remitType = "0";
+    ASSERT_EQ(writeBPFile(file, {"20240101", "30,000.00", "30000"}, records,
+                          [&record](qsizetype i) {
+                              BPRecord r = record;
+                              r.recAcc = QString::number(i);
+                              return r;
+                          })
+                  .status,
+              BPWriteResult::Status::Written);
+
+    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+
+    EXPECT_EQ(rows("select count(*), count(distinct serial_no), min(length(serial_no)), "
+                   "max(length(serial_no)) from payment"),
+              QStringList{"30000|30000|22|22"});
 }
 
 } // namespace

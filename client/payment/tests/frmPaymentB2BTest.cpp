@@ -136,7 +136,7 @@ TEST_F(frmPaymentB2BTest, SavesChangesAndDeletesAnInstructionOfEachKind) {
         // Change: the tab fills the editor from the grid row.
         prompter_.clear();
         auto change = openEditor();
-        change->fillFromRow(tab_->paymentList().rows().front());
+        change->fillFromRow(tab_->paymentList().row(1));
         EXPECT_EQ(text(change.get(), "txtAmount"), "1,234.50");
         EXPECT_TRUE(find<QRadioButton>(change.get(),
                                        QStringLiteral("optRecAccType_%1").arg(k.kind).toLatin1())
@@ -166,7 +166,7 @@ TEST_F(frmPaymentB2BTest, ChangeKeepsAnUrgentRemitType) {
     ASSERT_EQ(payment("remit_type"), "1");
 
     auto change = openEditor();
-    change->fillFromRow(tab_->paymentList().rows().front());
+    change->fillFromRow(tab_->paymentList().row(1));
     EXPECT_TRUE(find<QRadioButton>(change.get(), "optRemitType_1")->isChecked());
     change->cmdUpdate_Click();
     EXPECT_EQ(payment("remit_type,presentBankNo"), "1|102584000001");

@@ -1,0 +1,133 @@
+// Writes and loads a batch of 100 000 payment instructions and reloads the payment tab with them,
+// printing the time of each step.
+#include "BPFile.h"
+#include "ClientMessages.h"
+#include "DBAccess.h"
+#include "PaymentFileCommands.h"
+#include "PaymentList.h"
+#include "PaymentTab.h"
+#include "ScriptedPrompter.h"
+#include "SharedConfig.h"
+#include "StatusPanels.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+constexpr int kInstructions = 100000;
+
+// Wall-clock and processor time of one step; the machine may be shared, so both are printed.
+struct Timing {
+    double wall;
+    double cpu;
+};
+
+Timing seconds(const std::function<void()>& step) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
+    step();
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+            static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
+}
+
+void report(const char* step, const Timing& timing) {
+    std::printf("  %-28s %7.3f s wall, %7.3f s processor\n", step, timing.wall, timing.cpu);
+}
+
+bool fillBatch(const QString& database) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
+        return false;
+    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db,
+                       "insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,"
+                       "rec_acc_no,rec_acc_name,rec_bank_name,same_city_liquidate_no,province,"
+                       "city,presentBankNo,pay_amt,remark,user_remark,remit_type) values "
+                       "(?,'622200001111','澄川贸易有限公司',?,?,?,?,?,?,?,?,?,'货款 & 运费','',?)",
+                       -1, &insert, nullptr);
+    for (int i = 0; i < kInstructions; ++i) {
+        const int kind = i % 3;
+        const QByteArray serial =
+            QByteArray("20240101120000") + QByteArray::number(i).rightJustified(8, '0');
+        const QByteArray account = "95588" + QByteArray::number(1000000 + i);
+        const QByteArray name = QStringLiteral("收款人%1").arg(i).toUtf8();
+        const QByteArray amount = QByteArray::number(i % 100000) + "." +
+                                  QByteArray::number(i % 100).rightJustified(2, '0');
+        const QByteArray values[] = {serial,
+                                     "0" + QByteArray::number(kind),
+                                     account,
+                                     name,
+                                     kind == 0 ? "澄川银行" : "工商银行",
+                                     kind == 1 ? "102584" : "",
+                                     kind == 2 ? "广东省" : "",
+                                     kind == 2 ? "广州市" : "",
+                                     kind == 2 ? "102581000013" : "",
+                                     amount,
+                                     QByteArray::number(i % 2)};
+        for (int v = 0; v < 11; ++v)
+            sqlite3_bind_text(insert, v + 1, values[v].constData(),
+                              static_cast<int>(values[v].size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(insert) != SQLITE_DONE)
+            return false;
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    const bool ok = sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/");
+    sharedConfig().programFolder = folder;
+    if (!QFile::copy(QStringLiteral(PSD_BENCH_USERDB), folder + "userdb.db") ||
+        !fillBatch(folder + "userdb.db")) {
+        std::fprintf(stderr, "cannot prepare the database\n");
+        return 1;
+    }
+    ScriptedPrompter prompter;
+    DBAccess db(folder, prompter);
+    ClientMessages messages(prompter);
+    StatusPanels status;
+    PaymentTab tab(db, prompter, status);
+
+    const Timing reload = seconds([&] { tab.resetPaymentB2B(); });
+    const QString file = folder + "batch.plz";
+    const Timing write =
+        seconds([&] { writePaymentFile(db, messages, tab.paymentList(), [&] { return file; }); });
+    const Timing read = seconds([&] { BPFileDocument().load(file); });
+    const Timing load = seconds([&] {
+        loadPaymentFile(
+            db, messages, tab.paymentList(), [&] { return file; }, [] {});
+    });
+    const Timing reloadAfterLoad = seconds([&] { tab.resetPaymentB2B(); });
+
+    const QStringList shown = prompter.texts();
+    const bool ok = status.panel(2) == QString::number(kInstructions) &&
+                    shown.contains(QStringLiteral("批量支付文件生成完毕")) &&
+                    shown.contains(QStringLiteral("导入批量付款文件完毕"));
+    std::printf("payment batch of %d instructions (%lld bytes written)\n", kInstructions,
+                static_cast<long long>(QFile(file).size()));
+    report("tab reload:", reload);
+    report("write upload file:", write);
+    report("parse upload file (in load):", read);
+    report("load upload file:", load);
+    report("tab reload after load:", reloadAfterLoad);
+    if (!ok)
+        std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
+    return ok ? 0 : 1;
+}
