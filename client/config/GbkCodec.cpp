@@ -48,8 +48,12 @@ std::optional<QByteArray> encodeGbk(const QString& text) {
     return convert(text.toUtf8(), "UTF-8", "GBK");
 }
 
+std::optional<QByteArray> decodeToUtf8(const QByteArray& bytes, const QByteArray& encoding) {
+    return convert(bytes, iconvName(encoding).constData(), "UTF-8");
+}
+
 std::optional<QString> decodeText(const QByteArray& bytes, const QByteArray& encoding) {
-    const std::optional<QByteArray> utf8 = convert(bytes, iconvName(encoding).constData(), "UTF-8");
+    const std::optional<QByteArray> utf8 = decodeToUtf8(bytes, encoding);
     if (!utf8)
         return std::nullopt;
     return QString::fromUtf8(*utf8);

@@ -13,3 +13,5 @@ std::optional<QByteArray> encodeGbk(const QString& text);
 // The text of bytes in the named encoding; GB2312 and GBK are read as GB18030, their superset.
 // Nothing when the encoding is unknown or the bytes are not valid in it.
 std::optional<QString> decodeText(const QByteArray& bytes, const QByteArray& encoding);
+// The same as UTF-8 bytes, for large files read by a UTF-8 parser.
+std::optional<QByteArray> decodeToUtf8(const QByteArray& bytes, const QByteArray& encoding);
