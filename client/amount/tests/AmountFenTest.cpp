@@ -1,4 +1,5 @@
 #include "AmountFen.h"
+#include "AmountText.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,7 @@ TEST(AmountTotal, HundredThousandFenMakeOneThousandYuan) {
         ASSERT_TRUE(total.add(QStringLiteral("0.01")));
     EXPECT_EQ(total.fen(), 100000);
     EXPECT_EQ(total.text(), QStringLiteral("1000.00"));
+    EXPECT_EQ(formatAmount(total.text()), QStringLiteral("1,000.00"));
 }
 
 TEST(AmountTotal, BadTextOrOverflowLeavesTheTotal) {
