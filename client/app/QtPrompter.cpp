@@ -23,17 +23,17 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton button;
     MsgAnswer answer;
     const char16_t* text;
 };
 
-QList<ButtonSpec> buttonsOf(MsgButtons buttons) {
-    const ButtonSpec ok{QMessageBox::Ok, MsgAnswer::Ok, u"确定"};
-    const ButtonSpec cancel{QMessageBox::Cancel, MsgAnswer::Cancel, u"取消"};
-    const ButtonSpec yes{QMessageBox::Yes, MsgAnswer::Yes, u"是"};
-    const ButtonSpec no{QMessageBox::No, MsgAnswer::No, u"否"};
+QList<ButtonChoice> buttonsOf(MsgButtons buttons) {
+    const ButtonChoice ok{QMessageBox::Ok, MsgAnswer::Ok, u"确定"};
+    const ButtonChoice cancel{QMessageBox::Cancel, MsgAnswer::Cancel, u"取消"};
+    const ButtonChoice yes{QMessageBox::Yes, MsgAnswer::Yes, u"是"};
+    const ButtonChoice no{QMessageBox::No, MsgAnswer::No, u"否"};
     switch (buttons) {
     case MsgButtons::OkCancel:
         return {ok, cancel};
@@ -52,19 +52,19 @@ QList<ButtonSpec> buttonsOf(MsgButtons buttons) {
 MsgAnswer QtPrompter::message(const QString& title, const QString& text, MsgIcon icon,
                               MsgButtons buttons) {
     QMessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
-    const QList<ButtonSpec> specs = buttonsOf(buttons);
-    for (const ButtonSpec& spec : specs)
-        box.addButton(spec.button)->setText(QString::fromUtf16(spec.text));
+    const QList<ButtonChoice> choices = buttonsOf(buttons);
+    for (const ButtonChoice& choice : choices)
+        box.addButton(choice.button)->setText(QString::fromUtf16(choice.text));
     // Closing the box without a button takes its last, most cautious answer.
-    box.setEscapeButton(box.button(specs.last().button));
-    box.setDefaultButton(specs.first().button);
+    box.setEscapeButton(box.button(choices.last().button));
+    box.setDefaultButton(choices.first().button);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
-    for (const ButtonSpec& spec : specs) {
-        if (spec.button == clicked)
-            return spec.answer;
+    for (const ButtonChoice& choice : choices) {
+        if (choice.button == clicked)
+            return choice.answer;
     }
-    return specs.last().answer;
+    return choices.last().answer;
 }
 
 QString QtPrompter::saveFileName(const QString& title, const QString& filter,
