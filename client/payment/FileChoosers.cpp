@@ -14,6 +14,10 @@ QString fileChooserFilter(const QString& extension) {
 QString getSaveFileName(ClientMessages& messages, const QString& extension) {
     const QString path = messages.prompter().saveFileName(QStringLiteral("另存为"),
                                                           fileChooserFilter(extension), QString());
+    return confirmOverwrite(messages, path);
+}
+
+QString confirmOverwrite(ClientMessages& messages, const QString& path) {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return path;
     return messages.confirm(QStringLiteral("该文件名已经存在，是否覆盖原有文件?")) ? path

@@ -1,6 +1,7 @@
 #include "frmPaymentB2B.h"
 
 #include "AmountConvert.h"
+#include "AmountField.h"
 #include "AmountText.h"
 #include "PaymentEditing.h"
 #include "PaymentListOwner.h"
@@ -240,9 +241,11 @@ void frmPaymentB2B::connectControls() {
     connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
     for (QWidget* field : std::initializer_list<QWidget*>{
              comboPayAccNo_, comboPayAccName_, comboRecAccNo_, comboRecAccName_, txtRecBankName_,
-             txtSameCityLiquidateNo_, comboProvince_, comboCity_, txtPresentPayBankNo_, txtAmount_,
+             txtSameCityLiquidateNo_, comboProvince_, comboCity_, txtPresentPayBankNo_,
              comboRemark_})
         field->installEventFilter(this);
+    // Leaving the amount box or Enter in it refreshes the amount and its capital spelling.
+    new AmountField(*txtAmount_, *lblCnPayAmount_, messages_.prompter());
 }
 
 void frmPaymentB2B::loadLists() {

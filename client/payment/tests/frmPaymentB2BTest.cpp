@@ -2,6 +2,7 @@
 #include "PaymentWidgetFixture.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -327,6 +328,21 @@ TEST_F(frmPaymentB2BTest, PayerListsFollowEachOther) {
     number->setCurrentIndex(1);
     emit number->activated(1);
     EXPECT_EQ(text(editor.get(), "comboPayAccName"), "乙");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(frmPaymentB2BTest, EnterInTheAmountShowsItFormattedAndInCapitals) {
+    auto editor = openEditor();
+    QLineEdit* amount = find<QLineEdit>(editor.get(), "txtAmount");
+    amount->setText("10001");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(amount, &enter);
+    EXPECT_EQ(amount->text(), "10,001.00");
+    EXPECT_EQ(text(editor.get(), "lblCnPayAmount"), "壹万零壹元整");
+    EXPECT_TRUE(prompter_.boxes().empty());
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 # Tests of the batch payment files, dialogs and tab, on a copy of the delivered database.
 set(PSD_PAYMENT_TEST_DEFS
-    PSD_TEST_USERDB="${PSD_CLIENT_DIR}/userdb.db"
-    PSD_PAYMENT_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures")
+    PSD_TEST_USERDB="${PSD_USERDB}"
+    PSD_PAYMENT_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures"
+    PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
 
 psd_add_test(file_choosers_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/FileChoosersTest.cpp
@@ -19,7 +20,12 @@ psd_add_test(payment_forms_test
     LIBS client_payment_forms SQLite::SQLite3
     MAIN client_qt_test_main)
 
-foreach(test payment_file_test payment_forms_test)
+psd_add_test(payment_command_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/PaymentsCliTest.cpp
+    LIBS Qt6::Core SQLite::SQLite3)
+add_dependencies(payment_command_test payslipdesk-cli)
+
+foreach(test payment_file_test payment_forms_test payment_command_test)
     target_include_directories(${test} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
     target_compile_definitions(${test} PRIVATE ${PSD_PAYMENT_TEST_DEFS})
     add_dependencies(${test} client_userdb)

@@ -1,0 +1,118 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+// payslipdesk-cli from the staged program folder, run as a child process on a copy of the
+// delivered database.
+class PaymentsCliTest : public ::testing::Test {
+protected:
+    struct Run {
+        int exitCode;
+        QString out;
+        QString err;
+    };
+
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_CLIENT_DIR "/userdb.db"), db()));
+        QFile::setPermissions(db(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QString db() const { return dir_.filePath("userdb.db"); }
+
+    Run cli(const QStringList& arguments) const {
+        QProcess process;
+        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
+                      QStringList{"--home", dir_.path(), "payments"} + arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    void sql(const char* statement) const {
+        sqlite3* handle = nullptr;
+        ASSERT_EQ(sqlite3_open(db().toUtf8().constData(), &handle), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(handle, statement, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(handle);
+    }
+    int payments() const {
+        sqlite3* handle = nullptr;
+        sqlite3_open(db().toUtf8().constData(), &handle);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(handle, "select count(*) from payment", -1, &stmt, nullptr);
+        const int n = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+        sqlite3_finalize(stmt);
+        sqlite3_close(handle);
+        return n;
+    }
+    void addTwoPayments() const {
+        sql("insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,rec_acc_no,"
+            "rec_acc_name,rec_bank_name,same_city_liquidate_no,province,city,presentBankNo,"
+            "pay_amt,remark,user_remark,remit_type) values "
+            "('2024010112000000010001','1001','甲公司','00','2001','乙公司','澄川银行','','','',"
+            "'','1000','货款','','0'),"
+            "('2024010112000000020002','1001','甲公司','01','2002','丙公司','工商银行','102',''"
+            ",'','','0.5','运费','','1')");
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(PaymentsCliTest, ListPrintsTheGridAndTheTotals) {
+    addTwoPayments();
+    const Run run = cli({"list"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("序号\t指令序号\t付款账号\t"));
+    EXPECT_EQ(lines[1],
+              "1\t2024010112000000010001\t1001\t甲公司\t行内\t2001\t乙公司\t普通\t澄川银行"
+              "\t\t\t\t\t1,000.00\t货款");
+    EXPECT_TRUE(lines[2].startsWith("2\t2024010112000000020002\t"));
+    EXPECT_EQ(lines[3], "总笔数\t2\t总金额\t1,000.50\t大写金额\t壹仟元伍角");
+}
+
+TEST_F(PaymentsCliTest, WriteThenLoadRebuildsTheBatch) {
+    addTwoPayments();
+    const QString file = dir_.filePath("batch.plz");
+    const Run written = cli({"write", file});
+    EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+    EXPECT_TRUE(written.err.contains("批量支付文件生成完毕"));
+    ASSERT_TRUE(QFile::exists(file));
+
+    const Run refused = cli({"load", file});
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_TRUE(refused.err.contains("文件导入时原有数据将被全部清空"));
+    EXPECT_TRUE(refused.err.contains("--yes"));
+
+    sql("update payment set remark='改过'");
+    const Run loaded = cli({"load", file, "--yes"});
+    EXPECT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    EXPECT_TRUE(loaded.err.contains("导入批量付款文件完毕"));
+    EXPECT_EQ(payments(), 2);
+    EXPECT_TRUE(cli({"list"}).out.contains("\t货款\n"));
+}
+
+TEST_F(PaymentsCliTest, FailuresExitNonZeroWithTheirMessages) {
+    const QString file = dir_.filePath("none.plz");
+    const Run empty = cli({"write", file});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.err.contains("无指令需要生成批量支付文件"));
+    EXPECT_FALSE(QFile::exists(file));
+
+    QFile bad(dir_.filePath("bad.plz"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("<?xml version=\"1.0\"?><BPFile><RecordList><Record><CurrencyType>02"
+              "</CurrencyType></Record></RecordList></BPFile>");
+    bad.close();
+    const Run currency = cli({"load", bad.fileName(), "--yes"});
+    EXPECT_EQ(currency.exitCode, 1);
+    EXPECT_TRUE(currency.err.contains("第1条记录中的币种不支持，文件导入被中止"));
+
+    EXPECT_EQ(cli({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(cli({"write"}).exitCode, 2);
+}
+
+} // namespace
