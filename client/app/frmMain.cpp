@@ -4,6 +4,7 @@
 #include "DBAccess.h"
 #include "EmptyPages.h"
 #include "HelpWindow.h"
+#include "PaymentTab.h"
 #include "Prompter.h"
 #include "SharedConfig.h"
 #include "StatusPanels.h"
@@ -74,10 +75,7 @@ QString frmMain::titleFor(const QString& bankName) {
 
 // Each list replaces its empty page here once it is built.
 void frmMain::createPages() {
-    payment_ =
-        new EmptyBatchPage(db_, *status_, QStringLiteral("PaymentB2B_"),
-                           QStringLiteral("select count(serial_no) as totalNum from payment"),
-                           QStringLiteral("menuPaymentB2B"), QStringLiteral("批量支付(&P)"));
+    payment_ = new PaymentTab(db_, prompter_, *status_);
     laborage_ =
         new EmptyBatchPage(db_, *status_, QStringLiteral("Laborage_"),
                            QStringLiteral("select count(pay_amount) as totalNum from laborage"),

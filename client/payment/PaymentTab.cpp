@@ -8,6 +8,7 @@
 #include "frmPayAcc.h"
 #include "frmPaymentB2B.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -50,11 +51,19 @@ PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, Q
     });
 
     buildMenu();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grid_, 1);
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("PaymentB2B_Frame"));
+    grid_->setParent(frame);
+    auto* inside = new QVBoxLayout(frame);
+    inside->addWidget(grid_, 1);
     auto* buttons = new QHBoxLayout;
     buildButtons(buttons);
-    layout->addLayout(buttons);
+    inside->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
+    // The main window does not offer the payer account button.
+    findChild<QPushButton*>(QStringLiteral("PaymentB2B_cmdPayAccSetup"))->hide();
 }
 
 void PaymentTab::buildMenu() {

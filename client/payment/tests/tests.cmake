@@ -20,12 +20,18 @@ psd_add_test(payment_forms_test
     LIBS client_payment_forms SQLite::SQLite3
     MAIN client_qt_test_main)
 
+# The tab in the main window; the main window's library is defined after this folder.
+psd_add_test(payment_mainwindow_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/PaymentMainWindowTest.cpp
+    LIBS client_mainwindow SQLite::SQLite3
+    MAIN client_qt_test_main)
+
 psd_add_test(payment_command_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PaymentsCliTest.cpp
     LIBS Qt6::Core SQLite::SQLite3)
 add_dependencies(payment_command_test payslipdesk-cli)
 
-foreach(test payment_file_test payment_forms_test payment_command_test)
+foreach(test payment_file_test payment_forms_test payment_mainwindow_test payment_command_test)
     target_include_directories(${test} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
     target_compile_definitions(${test} PRIVATE ${PSD_PAYMENT_TEST_DEFS})
     add_dependencies(${test} client_userdb)
