@@ -82,6 +82,12 @@ TEST_F(PaymentsCliTest, WriteThenLoadRebuildsTheBatch) {
     EXPECT_TRUE(written.err.contains("批量支付文件生成完毕"));
     ASSERT_TRUE(QFile::exists(file));
 
+    const Run kept = cli({"write", file});
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_TRUE(kept.err.contains("该文件名已经存在，是否覆盖原有文件?"));
+    const Run replaced = cli({"--yes", "write", file});
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err.toStdString();
+
     const Run refused = cli({"load", file});
     EXPECT_NE(refused.exitCode, 0);
     EXPECT_TRUE(refused.err.contains("文件导入时原有数据将被全部清空"));
