@@ -346,3 +346,21 @@ TEST_F(frmPaymentB2BTest, EnterInTheAmountShowsItFormattedAndInCapitals) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(frmPaymentB2BTest, OlderBankFieldsFollowTheirEditRuleWhileTheAmountStaysEditable) {
+    auto closed = openEditor();
+    for (const char* name : {"txtRecBankId", "txtAreaNo", "txtNetNo"})
+        EXPECT_FALSE(find<QLineEdit>(closed.get(), name)->isEnabled()) << name;
+    EXPECT_TRUE(find<QLineEdit>(closed.get(), "txtAmount")->isEnabled());
+
+    for (int id = 3; id <= 6; ++id)
+        sharedConfig().FieldRule[static_cast<size_t>(id)].can_edit = true;
+    auto open = openEditor();
+    for (const char* name : {"txtRecBankId", "txtAreaNo", "txtNetNo", "txtAmount"})
+        EXPECT_TRUE(find<QLineEdit>(open.get(), name)->isEnabled()) << name;
+    EXPECT_FALSE(find<QLineEdit>(open.get(), "txtRecBankId")->isVisibleTo(open.get()));
+}
+
+} // namespace
