@@ -23,5 +23,5 @@ psd_add_test(mainwindow_test
     LIBS client_mainwindow SQLite::SQLite3
     MAIN client_qt_test_main)
 target_compile_definitions(mainwindow_test PRIVATE
-    PSD_TEST_USERDB="${PSD_CLIENT_DIR}/userdb.db" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
+    PSD_TEST_USERDB="${PSD_USERDB}" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
 add_dependencies(mainwindow_test client_help_files client_userdb)

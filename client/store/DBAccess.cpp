@@ -8,24 +8,29 @@
 
 namespace {
 
-// Owns a prepared statement for the length of one run.
-struct Statement {
-    sqlite3_stmt* handle = nullptr;
-    ~Statement() { sqlite3_finalize(handle); }
+// Resets a cached statement when a run ends, however it ends.
+struct StatementRun {
+    sqlite3_stmt* handle;
+    ~StatementRun() {
+        sqlite3_reset(handle);
+        sqlite3_clear_bindings(handle);
+    }
 };
 
-QVariant columnValue(sqlite3_stmt* stmt, int column) {
+void appendColumn(RecordSet& rows, sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
     case SQLITE_INTEGER:
-        return QVariant::fromValue<qlonglong>(sqlite3_column_int64(stmt, column));
+        rows.appendInteger(sqlite3_column_int64(stmt, column));
+        break;
     case SQLITE_FLOAT:
-        return sqlite3_column_double(stmt, column);
+        rows.appendReal(sqlite3_column_double(stmt, column));
+        break;
     case SQLITE_NULL:
-        return {};
-    default: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
-    }
+        rows.appendNull();
+        break;
+    default:
+        rows.appendText(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                        sqlite3_column_bytes(stmt, column));
     }
 }
 
@@ -103,6 +108,7 @@ void DBAccess::failConnect(const QString& description) {
 void DBAccess::Disconnect() {
     if (!db_)
         return;
+    forgetStatements();
     sqlite3_close_v2(db_);
     db_ = nullptr;
 }
@@ -111,49 +117,68 @@ void DBAccess::reportSqlError(const QString& description) {
     prompter_.message(QStringLiteral("SQL error"), description, MsgIcon::Critical);
 }
 
-std::optional<RecordSet> DBAccess::run(const QString& sql, const QVariantList& params) {
-    Connect();
+void DBAccess::forgetStatements() {
+    for (sqlite3_stmt* stmt : std::as_const(statements_))
+        sqlite3_finalize(stmt);
+    statements_.clear();
+}
+
+sqlite3_stmt* DBAccess::prepared(const QString& sql) {
     const QByteArray text = sql.toUtf8();
-    Statement stmt;
+    if (sqlite3_stmt* cached = statements_.value(text))
+        return cached;
+    sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &stmt.handle,
-                           &tail) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &stmt, &tail) !=
+        SQLITE_OK) {
         reportSqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
-        return std::nullopt;
+        return nullptr;
     }
     // One statement per call: trailing text would otherwise be silently ignored.
-    if (!stmt.handle || !QByteArray(tail).trimmed().isEmpty()) {
+    if (!stmt || !QByteArray(tail).trimmed().isEmpty()) {
+        sqlite3_finalize(stmt);
         reportSqlError(QStringLiteral("只能执行一条语句: %1").arg(sql));
-        return std::nullopt;
+        return nullptr;
     }
-    if (sqlite3_bind_parameter_count(stmt.handle) != params.size()) {
+    // Callers repeat a handful of texts (a loader runs the same insert for every record), so
+    // keeping them prepared saves most of the work; the bound keeps odd callers from piling up.
+    if (statements_.size() >= kStatementCacheSize)
+        forgetStatements();
+    statements_.insert(text, stmt);
+    return stmt;
+}
+
+std::optional<RecordSet> DBAccess::run(const QString& sql, const QVariantList& params) {
+    Connect();
+    sqlite3_stmt* stmt = prepared(sql);
+    if (!stmt)
+        return std::nullopt;
+    const StatementRun run{stmt};
+    if (sqlite3_bind_parameter_count(stmt) != params.size()) {
         reportSqlError(QStringLiteral("参数个数不符: %1").arg(sql));
         return std::nullopt;
     }
     for (int i = 0; i < params.size(); ++i) {
-        if (bind(stmt.handle, i + 1, params[i]) != SQLITE_OK) {
+        if (bind(stmt, i + 1, params[i]) != SQLITE_OK) {
             reportSqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
             return std::nullopt;
         }
     }
-    const int columnCount = sqlite3_column_count(stmt.handle);
+    const int columnCount = sqlite3_column_count(stmt);
     QStringList columns;
     for (int c = 0; c < columnCount; ++c)
-        columns << QString::fromUtf8(sqlite3_column_name(stmt.handle, c));
-    std::vector<QVariantList> rows;
+        columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+    RecordSet rows(std::move(columns));
     int rc;
-    while ((rc = sqlite3_step(stmt.handle)) == SQLITE_ROW) {
-        QVariantList row;
-        row.reserve(columnCount);
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int c = 0; c < columnCount; ++c)
-            row << columnValue(stmt.handle, c);
-        rows.push_back(std::move(row));
+            appendColumn(rows, stmt, c);
     }
     if (rc != SQLITE_DONE) {
         reportSqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
         return std::nullopt;
     }
-    return RecordSet(std::move(columns), std::move(rows));
+    return rows;
 }
 
 std::optional<RecordSet> DBAccess::Query(const QString& sql, const QVariantList& params) {

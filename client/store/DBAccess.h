@@ -3,6 +3,8 @@
 #include "Prompter.h"
 #include "RecordSet.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QVariantList>
 
@@ -10,6 +12,7 @@
 #include <stdexcept>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The database could not be opened: the "Database error" box has been shown and the program
 // must end. Caught at the program's edge.
@@ -57,7 +60,11 @@ public:
     QString databasePath() const { return path_; }
 
 private:
+    static constexpr qsizetype kStatementCacheSize = 64;
+
     std::optional<RecordSet> run(const QString& sql, const QVariantList& params);
+    sqlite3_stmt* prepared(const QString& sql);
+    void forgetStatements();
     bool change(const QString& sql, const QVariantList& params);
     void transactionCommand(const char* sql);
     [[noreturn]] void failConnect(const QString& description);
@@ -66,4 +73,5 @@ private:
     QString path_;
     Prompter& prompter_;
     sqlite3* db_ = nullptr;
+    QHash<QByteArray, sqlite3_stmt*> statements_;
 };

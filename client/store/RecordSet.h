@@ -4,22 +4,30 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <string>
 #include <vector>
 
 // A fully fetched result: every row is in memory, so callers can count rows, walk them, move
 // back to the first one and hand the whole set to a grid. Columns are found by name without
-// regard to case, Chinese aliases included.
+// regard to case, Chinese aliases included. Cells are kept compactly and turned into values
+// only when read, so a list of many thousand rows is fetched without a string per cell.
 class RecordSet {
 public:
-    RecordSet(QStringList columns, std::vector<QVariantList> rows);
+    explicit RecordSet(QStringList columns);
 
-    int rowCount() const { return static_cast<int>(rows_.size()); }
+    // Filling, row by row: each row gets exactly columnCount() cells.
+    void appendNull();
+    void appendInteger(qint64 value);
+    void appendReal(double value);
+    void appendText(const char* utf8, int size);
+
+    int rowCount() const { return columns_.isEmpty() ? 0 : int(cells_.size() / columns_.size()); }
     int columnCount() const { return static_cast<int>(columns_.size()); }
     const QStringList& columns() const { return columns_; }
     int columnIndex(const QString& name) const; // -1 when there is no such column
 
     // The cursor: starts on the first row.
-    bool atEnd() const { return current_ >= rows_.size(); }
+    bool atEnd() const { return current_ >= rowCount(); }
     void moveFirst() { current_ = 0; }
     void moveNext();
 
@@ -31,7 +39,21 @@ public:
     QVariant value(int row, const QString& column) const;
 
 private:
+    struct TextSpan {
+        quint32 offset;
+        quint32 size;
+    };
+    struct Cell {
+        enum class Kind : quint8 { Null, Integer, Real, Text } kind;
+        union {
+            qint64 integer;
+            double real;
+            TextSpan text;
+        };
+    };
+
     QStringList columns_;
-    std::vector<QVariantList> rows_;
-    size_t current_ = 0;
+    std::vector<Cell> cells_; // row by row
+    std::string texts_;       // the UTF-8 bytes of every text cell
+    int current_ = 0;
 };

@@ -89,6 +89,30 @@ TEST_F(DBAccessTest, OnlyOneStatementRunsPerCall) {
     EXPECT_GT(count(db, "select count(*) from acc_currency"), 0);
 }
 
+TEST_F(DBAccessTest, RepeatedStatementsStayCorrectAcrossFailuresAndReconnects) {
+    DBAccess db(folder, prompter);
+    const QString insert =
+        "insert into laborage (serial_no, acc_name, pay_amount) values (?, ?, ?)";
+    ASSERT_TRUE(db.Insert(insert, {"1", "甲", "1.10"}));
+    EXPECT_FALSE(db.Insert(insert, {"1", "重复", "9.99"})); // same key: refused
+    EXPECT_FALSE(db.Insert(insert, {"2"}));                 // too few values: refused
+    ASSERT_TRUE(db.Insert(insert, {"2", "乙", "2.20"}));
+    db.Disconnect();
+    ASSERT_TRUE(db.Insert(insert, {"3", QVariant(), "3.30"}));
+    // Many different texts: older ones are dropped from the cache and prepared again.
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(db.Query(QStringLiteral("select %1 from laborage").arg(i)));
+    ASSERT_TRUE(db.Insert(insert, {"4", "丁", "4.40"}));
+    auto rows = db.Query("select serial_no, acc_name, pay_amount from laborage order by serial_no");
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->rowCount(), 4);
+    EXPECT_EQ(rows->text("acc_name"), "甲");
+    EXPECT_FALSE(rows->value(2, "acc_name").isValid()); // a null stays null
+    EXPECT_EQ(rows->value(3, "acc_name").toString(), "丁");
+    EXPECT_DOUBLE_EQ(rows->value(1, "pay_amount").toDouble(), 2.2);
+    EXPECT_EQ(prompter.boxes().size(), 2u);
+}
+
 TEST_F(DBAccessTest, DeletingAMissingRowSucceeds) {
     DBAccess db(folder, prompter);
     EXPECT_TRUE(db.Delete("delete from payment where serial_no=?", {"none"}));
