@@ -23,3 +23,12 @@ TEST(MakeSerialNo, InstructionsOfTheSameSecondDifferInTheirRandomGroups) {
     for (const QString& serial : seen)
         EXPECT_TRUE(serial.startsWith("20261210235959"));
 }
+
+TEST(MakeSerialNo, TheClockVersionUsesTheLocalTimeOfNow) {
+    const QString before = QDateTime::currentDateTime().toString("yyyyMMddHHmmss");
+    const QString serial = MakeSerialNo();
+    const QString after = QDateTime::currentDateTime().toString("yyyyMMddHHmmss");
+    ASSERT_EQ(serial.size(), 22);
+    EXPECT_GE(serial.left(14), before);
+    EXPECT_LE(serial.left(14), after);
+}
