@@ -20,7 +20,7 @@ target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config clie
 psd_add_test(mainwindow_test
     SOURCES tests/MainWindowFrameTest.cpp tests/MainWindowTabSwitchTest.cpp
             tests/MainWindowNewBatchTest.cpp tests/HelpWindowTest.cpp
-    LIBS client_mainwindow SQLite::SQLite3
+    LIBS client_mainwindow client_test_folder
     MAIN client_qt_test_main)
 target_compile_definitions(mainwindow_test PRIVATE
     PSD_TEST_USERDB="${PSD_USERDB}" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")

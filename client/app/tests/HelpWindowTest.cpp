@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QTextBrowser>
 

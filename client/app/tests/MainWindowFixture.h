@@ -3,14 +3,12 @@
 #include "DBAccess.h"
 #include "ScriptedPrompter.h"
 #include "SharedConfig.h"
+#include "TempProgramFolder.h"
 #include "frmMain.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <memory>
 
@@ -19,11 +17,8 @@
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
         sharedConfig() = SharedConfig{};
         sharedConfig().programFolder = folder();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_TEST_USERDB), folder() + "userdb.db"));
-        QFile::setPermissions(folder() + "userdb.db", QFile::ReadOwner | QFile::WriteOwner);
     }
     void TearDown() override {
         window_.reset();
@@ -31,7 +26,7 @@ protected:
         sharedConfig() = SharedConfig{};
     }
 
-    QString folder() const { return dir_.path() + QStringLiteral("/"); }
+    QString folder() const { return home_.folder(); }
 
     frmMain& open() {
         window_.reset();
@@ -49,27 +44,8 @@ protected:
     QAction* menu(const char* name) const { return find<QMenu>(name)->menuAction(); }
 
     // Statements on the database file itself, beside the record store.
-    void sql(const QByteArray& statement) const {
-        sqlite3* handle = nullptr;
-        ASSERT_EQ(sqlite3_open(QString(folder() + "userdb.db").toUtf8().constData(), &handle),
-                  SQLITE_OK);
-        char* error = nullptr;
-        const int rc = sqlite3_exec(handle, statement.constData(), nullptr, nullptr, &error);
-        EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
-        sqlite3_free(error);
-        sqlite3_close(handle);
-    }
-    int count(const char* table) const {
-        sqlite3* handle = nullptr;
-        sqlite3_open(QString(folder() + "userdb.db").toUtf8().constData(), &handle);
-        sqlite3_stmt* stmt = nullptr;
-        const QByteArray query = QByteArray("select count(*) from ") + table;
-        sqlite3_prepare_v2(handle, query.constData(), -1, &stmt, nullptr);
-        const int n = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
-        sqlite3_finalize(stmt);
-        sqlite3_close(handle);
-        return n;
-    }
+    void sql(const QString& statement) const { home_.sql(statement); }
+    int count(const QString& table) const { return home_.count(table); }
     void addPayments(int n) const {
         for (int i = 0; i < n; ++i)
             sql(QByteArray("insert into payment(serial_no, pay_acc_no, pay_acc_name, rec_acc_type, "
@@ -84,7 +60,7 @@ protected:
                 QByteArray::number(i) + "', '62220" + QByteArray::number(i) + "', '丙', 100, '')");
     }
 
-    QTemporaryDir dir_;
+    TempProgramFolder home_{QStringLiteral(PSD_TEST_USERDB)};
     ScriptedPrompter prompter_;
     std::unique_ptr<DBAccess> db_;
     std::unique_ptr<frmMain> window_;

@@ -3,6 +3,7 @@
 #include "SysConf.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>

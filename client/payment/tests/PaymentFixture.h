@@ -4,12 +4,10 @@
 #include "DBAccess.h"
 #include "ScriptedPrompter.h"
 #include "SharedConfig.h"
+#include "TempProgramFolder.h"
 
-#include <QFile>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <memory>
 #include <ostream>
@@ -19,17 +17,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-// A program folder in a temporary directory holding a copy of the delivered database, a record
-// store on it and a scripted prompter. The database is also read and written directly, beside the
-// record store, so that tests see what the code under test really stored.
+// A program folder with a copy of the delivered database, a record store on it and a scripted
+// prompter.
 class PaymentFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
         sharedConfig() = SharedConfig{};
         sharedConfig().programFolder = folder();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_TEST_USERDB), folder() + "userdb.db"));
-        QFile::setPermissions(folder() + "userdb.db", QFile::ReadOwner | QFile::WriteOwner);
         db_ = std::make_unique<DBAccess>(folder(), prompter_);
     }
     void TearDown() override {
@@ -37,46 +31,11 @@ protected:
         sharedConfig() = SharedConfig{};
     }
 
-    QString folder() const { return dir_.path() + QStringLiteral("/"); }
-    QString path(const char* name) const { return folder() + QLatin1String(name); }
-
-    void sql(const QString& statement) const {
-        sqlite3* handle = nullptr;
-        ASSERT_EQ(sqlite3_open(QString(folder() + "userdb.db").toUtf8().constData(), &handle),
-                  SQLITE_OK);
-        char* error = nullptr;
-        const int rc =
-            sqlite3_exec(handle, statement.toUtf8().constData(), nullptr, nullptr, &error);
-        EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "") << statement.toStdString();
-        sqlite3_free(error);
-        sqlite3_close(handle);
-    }
-
-    // Every row of a query, each as its columns' texts joined by "|".
-    QStringList rows(const QString& query) const {
-        QStringList out;
-        sqlite3* handle = nullptr;
-        sqlite3_open(QString(folder() + "userdb.db").toUtf8().constData(), &handle);
-        sqlite3_stmt* stmt = nullptr;
-        EXPECT_EQ(sqlite3_prepare_v2(handle, query.toUtf8().constData(), -1, &stmt, nullptr),
-                  SQLITE_OK)
-            << query.toStdString();
-        while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-            QStringList columns;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-                const auto* text = sqlite3_column_text(stmt, i);
-                columns << (text ? QString::fromUtf8(reinterpret_cast<const char*>(text))
-                                 : QStringLiteral("NULL"));
-            }
-            out << columns.join('|');
-        }
-        sqlite3_finalize(stmt);
-        sqlite3_close(handle);
-        return out;
-    }
-    int count(const QString& table) const {
-        return rows("select count(*) from " + table).value(0).toInt();
-    }
+    QString folder() const { return home_.folder(); }
+    QString path(const char* name) const { return home_.path(QLatin1String(name)); }
+    void sql(const QString& statement) const { home_.sql(statement); }
+    QStringList rows(const QString& query) const { return home_.rows(query); }
+    int count(const QString& table) const { return home_.count(table); }
 
     // One instruction, stored as the editor stores it.
     void addPayment(const QString& serial, const QString& kind, const QString& recAcc,
@@ -93,7 +52,7 @@ protected:
                 .arg(remark, remit));
     }
 
-    QTemporaryDir dir_;
+    TempProgramFolder home_{QStringLiteral(PSD_TEST_USERDB)};
     ScriptedPrompter prompter_;
     ClientMessages messages_{prompter_};
     std::unique_ptr<DBAccess> db_;

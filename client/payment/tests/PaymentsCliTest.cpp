@@ -1,8 +1,8 @@
+#include "TempProgramFolder.h"
+
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -16,37 +16,16 @@ protected:
         QString err;
     };
 
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_CLIENT_DIR "/userdb.db"), db()));
-        QFile::setPermissions(db(), QFile::ReadOwner | QFile::WriteOwner);
-    }
-    QString db() const { return dir_.filePath("userdb.db"); }
-
     Run cli(const QStringList& arguments) const {
         QProcess process;
         process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
-                      QStringList{"--home", dir_.path(), "payments"} + arguments);
+                      QStringList{"--home", home_.folder(), "payments"} + arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
-    void sql(const char* statement) const {
-        sqlite3* handle = nullptr;
-        ASSERT_EQ(sqlite3_open(db().toUtf8().constData(), &handle), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(handle, statement, nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(handle);
-    }
-    int payments() const {
-        sqlite3* handle = nullptr;
-        sqlite3_open(db().toUtf8().constData(), &handle);
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(handle, "select count(*) from payment", -1, &stmt, nullptr);
-        const int n = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
-        sqlite3_finalize(stmt);
-        sqlite3_close(handle);
-        return n;
-    }
+    void sql(const char* statement) const { home_.sql(QString::fromUtf8(statement)); }
+    int payments() const { return home_.count(QStringLiteral("payment")); }
     void addTwoPayments() const {
         sql("insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,rec_acc_no,"
             "rec_acc_name,rec_bank_name,same_city_liquidate_no,province,city,presentBankNo,"
@@ -57,7 +36,7 @@ protected:
             ",'','','0.5','运费','','1')");
     }
 
-    QTemporaryDir dir_;
+    TempProgramFolder home_{QStringLiteral(PSD_TEST_USERDB)};
 };
 
 TEST_F(PaymentsCliTest, ListPrintsTheGridAndTheTotals) {
@@ -76,7 +55,7 @@ TEST_F(PaymentsCliTest, ListPrintsTheGridAndTheTotals) {
 
 TEST_F(PaymentsCliTest, WriteThenLoadRebuildsTheBatch) {
     addTwoPayments();
-    const QString file = dir_.filePath("batch.plz");
+    const QString file = home_.path("batch.plz");
     const Run written = cli({"write", file});
     EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
     EXPECT_TRUE(written.err.contains("批量支付文件生成完毕"));
@@ -102,13 +81,13 @@ TEST_F(PaymentsCliTest, WriteThenLoadRebuildsTheBatch) {
 }
 
 TEST_F(PaymentsCliTest, FailuresExitNonZeroWithTheirMessages) {
-    const QString file = dir_.filePath("none.plz");
+    const QString file = home_.path("none.plz");
     const Run empty = cli({"write", file});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_TRUE(empty.err.contains("无指令需要生成批量支付文件"));
     EXPECT_FALSE(QFile::exists(file));
 
-    QFile bad(dir_.filePath("bad.plz"));
+    QFile bad(home_.path("bad.plz"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("<?xml version=\"1.0\"?><BPFile><RecordList><Record><CurrencyType>02"
               "</CurrencyType></Record></RecordList></BPFile>");

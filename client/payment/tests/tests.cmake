@@ -11,24 +11,24 @@ psd_add_test(file_choosers_test
 psd_add_test(payment_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/BPFileTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PaymentFileCommandsTest.cpp
-    LIBS client_payment_core SQLite::SQLite3)
+    LIBS client_payment_core client_test_folder)
 
 psd_add_test(payment_forms_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/frmPaymentB2BTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/frmPayAccTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PaymentTabTest.cpp
-    LIBS client_payment_forms SQLite::SQLite3
+    LIBS client_payment_forms client_test_folder
     MAIN client_qt_test_main)
 
 # The tab in the main window; the main window's library is defined after this folder.
 psd_add_test(payment_mainwindow_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PaymentMainWindowTest.cpp
-    LIBS client_mainwindow SQLite::SQLite3
+    LIBS client_mainwindow client_test_folder
     MAIN client_qt_test_main)
 
 psd_add_test(payment_command_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PaymentsCliTest.cpp
-    LIBS Qt6::Core SQLite::SQLite3)
+    LIBS client_test_folder)
 add_dependencies(payment_command_test payslipdesk-cli)
 
 foreach(test payment_file_test payment_forms_test payment_mainwindow_test payment_command_test)
