@@ -23,13 +23,20 @@ BPFileDocument::Status BPFileDocument::load(const QString& path) {
 
 bool BPFileDocument::forEachRecord(
     const std::function<bool(const BPRecord&, qsizetype)>& take) const {
+    std::vector<const char*> names{"CurrencyType"};
+    for (const BPField& field : kBPValueFields)
+        names.push_back(field.element);
+    std::vector<const char*> texts(names.size());
+    const auto text = [&texts](size_t i) {
+        return texts[i] ? QString::fromUtf8(texts[i]).trimmed() : QString();
+    };
     qsizetype position = 0;
     for (const pugi::xpath_node& found : recordList_.select_nodes(".//Record")) {
-        const pugi::xml_node element = found.node();
+        XmlText::firstDescendantTexts(found.node(), names, texts);
         BPRecord record;
-        record.currencyType = GetChildText(element, "CurrencyType").trimmed();
-        for (const BPField& field : kBPValueFields)
-            record.*field.member = GetChildText(element, field.element).trimmed();
+        record.currencyType = text(0);
+        for (size_t i = 0; i < kBPValueFields.size(); ++i)
+            record.*kBPValueFields[i].member = text(i + 1);
         if (!take(record, ++position))
             return false;
     }

@@ -115,15 +115,19 @@ TEST(BPFileTest, ReadsFieldsAtAnyDepthTrimmedAndMissingOnesEmpty) {
     const QString path = dir.filePath("in.plz");
     writeBytes(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                      "<BPFile><RecordList><Record><CurrencyType> 01 </CurrencyType>"
-                     "<Extra><PayAcc> 123 </PayAcc></Extra><Usage>a &amp; b</Usage>"
-                     "</Record></RecordList></BPFile>");
+                     "<Extra><PayAcc> 123 </PayAcc></Extra><PayAcc>999</PayAcc>"
+                     "<Usage>a &amp; b</Usage><A><B><RecAcc>77</RecAcc></B></A>"
+                     "</Record><Record><Money>5</Money></Record></RecordList></BPFile>");
     const Read got = read(path);
     ASSERT_EQ(got.status, BPFileDocument::Status::Loaded);
-    ASSERT_EQ(got.records.size(), 1u);
+    ASSERT_EQ(got.records.size(), 2u);
     EXPECT_EQ(got.records[0].currencyType, "01");
-    EXPECT_EQ(got.records[0].payAcc, "123");
+    EXPECT_EQ(got.records[0].payAcc, "123"); // the first in document order
     EXPECT_EQ(got.records[0].usage, "a & b");
-    EXPECT_EQ(got.records[0].money, "");
+    EXPECT_EQ(got.records[0].recAcc, "77");
+    EXPECT_EQ(got.records[0].money, ""); // never taken from the next record
+    EXPECT_EQ(got.records[1].money, "5");
+    EXPECT_EQ(got.records[1].payAcc, "");
 }
 
 TEST(BPFileTest, ReadStatusesForBadFiles) {
