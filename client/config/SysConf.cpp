@@ -151,10 +151,10 @@ SysConf::SysConf() {
 }
 
 bool SysConf::LoadValues() {
-    pugi::xml_document doc;
-    if (!loadXmlFile(doc, filePath()))
+    XmlFileDocument file;
+    if (!loadXmlFile(file, filePath()))
         return false;
-    const pugi::xml_node root = doc.document_element();
+    const pugi::xml_node root = file.doc.document_element();
     SharedConfig& config = sharedConfig();
     config.bankName = attr(root, "bank_name");
     applySysIcon(config, attr(root, "sys_icon"));
@@ -192,11 +192,11 @@ bool SysConf::setValues() {
 }
 
 bool SysConf::changeFile(const std::function<void(pugi::xml_document&)>& change) {
-    pugi::xml_document doc;
-    if (!loadXmlFile(doc, filePath()))
+    XmlFileDocument file;
+    if (!loadXmlFile(file, filePath()))
         return false;
-    change(doc);
-    return saveGb2312Xml(doc, filePath());
+    change(file.doc);
+    return saveGb2312Xml(file.doc, filePath());
 }
 
 bool SysConf::setAttrib2Elemt(int elemtId, const QString& attriName, const QString& value) {
@@ -209,10 +209,10 @@ bool SysConf::setAttrib2Elemt(int elemtId, const QString& attriName, const QStri
 }
 
 QString SysConf::getAttribOfElemt(int elemtId, const QString& attriName) const {
-    pugi::xml_document doc;
-    if (!loadXmlFile(doc, filePath()))
+    XmlFileDocument file;
+    if (!loadXmlFile(file, filePath()))
         return {};
-    return attr(findElement(doc, elemtId), attriName.toStdString().c_str());
+    return attr(findElement(file.doc, elemtId), attriName.toStdString().c_str());
 }
 
 bool SysConf::setBankName(const QString& my_BankName) {

@@ -19,25 +19,27 @@ QByteArray declaredEncoding(const QByteArray& head) {
 
 } // namespace
 
-bool loadXmlFile(pugi::xml_document& doc, const QString& path) {
-    doc.reset();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+bool loadXmlFile(XmlFileDocument& file, const QString& path) {
+    file.doc.reset();
+    file.text.clear();
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
         return false;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
         return false;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     // Straight to UTF-8: a batch upload file of 100 000 records is tens of megabytes.
-    const std::optional<QByteArray> utf8 = decodeToUtf8(bytes, declaredEncoding(bytes));
+    std::optional<QByteArray> utf8 = decodeToUtf8(bytes, declaredEncoding(bytes));
     if (!utf8)
         return false;
     bytes.clear();
+    file.text = std::move(*utf8);
     const pugi::xml_parse_result parsed =
-        doc.load_buffer(utf8->constData(), static_cast<size_t>(utf8->size()), pugi::parse_default,
-                        pugi::encoding_utf8);
-    return parsed && doc.document_element();
+        file.doc.load_buffer_inplace(file.text.data(), static_cast<size_t>(file.text.size()),
+                                     pugi::parse_default, pugi::encoding_utf8);
+    return parsed && file.doc.document_element();
 }
 
 bool saveGb2312Xml(const pugi::xml_document& doc, const QString& path) {

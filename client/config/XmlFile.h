@@ -1,14 +1,22 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <pugixml.hpp>
 
 // XML files of the client on disk: read by their declared encoding, written as GBK bytes.
 
-// Loads the file into the document (text held as UTF-8). False when the file cannot be read, its
-// declared encoding is unknown, its bytes are not valid in that encoding or it is not well formed.
-bool loadXmlFile(pugi::xml_document& doc, const QString& path);
+// A document parsed in place from its file's text (UTF-8), which it keeps alive: a batch file of
+// 100 000 records is tens of megabytes, and a second copy of it costs more than the parse.
+struct XmlFileDocument {
+    QByteArray text;
+    pugi::xml_document doc;
+};
+
+// Loads the file into the document. False when the file cannot be read, its declared encoding is
+// unknown, its bytes are not valid in that encoding or it is not well formed.
+bool loadXmlFile(XmlFileDocument& file, const QString& path);
 
 // Writes `<?xml version='1.0' encoding='gb2312'?>`, CR LF, the document's nodes without any
 // whitespace between them, CR LF, all as GBK bytes. The file is replaced only when everything was

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XmlFile.h"
+
 #include <QString>
 
 #include <pugixml.hpp>
@@ -68,7 +70,7 @@ public:
     bool forEachRecord(const std::function<bool(const BPRecord&, qsizetype)>& take) const;
 
 private:
-    pugi::xml_document document_;
+    XmlFileDocument file_;
     pugi::xml_node recordList_;
     QString detail_;
 };

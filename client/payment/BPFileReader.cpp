@@ -15,9 +15,9 @@ BPFileDocument::Status BPFileDocument::load(const QString& path) {
             return Status::Unreadable;
         }
     }
-    if (!loadXmlFile(document_, path))
+    if (!loadXmlFile(file_, path))
         return Status::NotWellFormed;
-    recordList_ = XmlText::firstDescendant(document_.document_element(), "RecordList");
+    recordList_ = XmlText::firstDescendant(file_.doc.document_element(), "RecordList");
     return recordList_ ? Status::Loaded : Status::NoRecordList;
 }
 
