@@ -7,7 +7,6 @@
 #include "PaymentList.h"
 
 #include <QDate>
-#include <QSet>
 
 namespace {
 
@@ -97,24 +96,18 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& 
         messages.show(QStringLiteral("清除原有数据时发生错误，文件导入被中止"));
         return false;
     }
-    // Records made within one second differ only in the random digits of their serials, which
-    // repeat within a few thousand records; a repeated serial is drawn again.
-    QSet<QString> serials;
+    SerialSequence serials;
     return file.forEachRecord([&](const BPRecord& r, qsizetype k) {
         if (r.currencyType != QStringLiteral("01")) {
             db.Rollback();
             messages.show(QStringLiteral("第%1条记录中的币种不支持，文件导入被中止").arg(k));
             return false;
         }
-        QString serial = MakeSerialNo();
-        while (serials.contains(serial))
-            serial = MakeSerialNo();
-        serials.insert(serial);
         const QVariantList values = {
-            serial,     r.payAcc,     r.payAccName,         r.transferType,
-            r.recAcc,   r.recAccName, r.recAccountOpenBank, r.sameCityLiquidateNo,
-            r.province, r.city,       r.presentPayNo,       r.money,
-            r.usage,    r.remitType};
+            serials.next(), r.payAcc,     r.payAccName,         r.transferType,
+            r.recAcc,       r.recAccName, r.recAccountOpenBank, r.sameCityLiquidateNo,
+            r.province,     r.city,       r.presentPayNo,       r.money,
+            r.usage,        r.remitType};
         if (!db.Insert(kInsertLoaded, values)) {
             db.Rollback();
             messages.show(QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(k));

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -13,14 +14,34 @@ int randomGroup(QRandomGenerator& random) {
 
 // Formatted by hand: a loader makes one serial per record, and locale-aware date formatting
 // would cost more than storing the record.
+QString serialText(int year, int month, int day, int hour, int minute, int second, long random) {
+    char text[32];
+    const int size = std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d%08ld", year, month,
+                                   day, hour, minute, second, random);
+    return QString::fromLatin1(text, size);
+}
+
 QString serialFrom(int year, int month, int day, int hour, int minute, int second,
                    QRandomGenerator& random) {
-    const int first = randomGroup(random);
-    const int last = randomGroup(random);
-    char text[32];
-    const int size = std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d%04d%04d", year,
-                                   month, day, hour, minute, second, first, last);
-    return QString::fromLatin1(text, size);
+    const long first = randomGroup(random);
+    const long last = randomGroup(random);
+    return serialText(year, month, day, hour, minute, second, first * 10000 + last);
+}
+
+constexpr long kLastRandomDigits = 99999999;
+
+QString serialAfter(const QString& serial) {
+    QDate date = QDate::fromString(serial.left(8), QStringLiteral("yyyyMMdd"));
+    QTime time = QTime::fromString(serial.mid(8, 6), QStringLiteral("HHmmss"));
+    long random = serial.mid(14).toLong() + 1;
+    if (random > kLastRandomDigits) {
+        random = 0;
+        if (time == QTime(23, 59, 59))
+            date = date.addDays(1);
+        time = time.addSecs(1);
+    }
+    return serialText(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                      time.second(), random);
 }
 
 } // namespace
@@ -39,4 +60,15 @@ QString MakeSerialNo() {
     localtime_r(&now, &local);
     return serialFrom(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                       local.tm_min, local.tm_sec, *QRandomGenerator::global());
+}
+
+SerialSequence::SerialSequence(std::function<QString()> makeSerial)
+    : makeSerial_(std::move(makeSerial)) {}
+
+QString SerialSequence::next() {
+    QString serial = makeSerial_();
+    if (!last_.isEmpty() && serial <= last_)
+        serial = serialAfter(last_);
+    last_ = serial;
+    return serial;
 }

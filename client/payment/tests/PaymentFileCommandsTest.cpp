@@ -228,8 +228,9 @@ TEST_F(PaymentFileCommandsTest, UnwritableTargetReportsTheFileError) {
 namespace {
 
 // Serials made within one second share their time digits; their random digits repeat within a
-// few thousand records, and every record must still be stored.
-TEST_F(PaymentFileCommandsTest, ManyRecordsLoadedInOneSecondAllGetTheirOwnSerial) {
+// few thousand records and fall in any order, yet every record must be stored and the batch
+// listed and written in the order of the file.
+TEST_F(PaymentFileCommandsTest, ManyRecordsLoadedInOneSecondKeepTheFileOrderWithTheirOwnSerials) {
     const qsizetype records = 30000;
     const QString file = path("many.plz");
     BPRecord record;
@@ -251,6 +252,10 @@ TEST_F(PaymentFileCommandsTest, ManyRecordsLoadedInOneSecondAllGetTheirOwnSerial
     EXPECT_EQ(rows("select count(*), count(distinct serial_no), min(length(serial_no)), "
                    "max(length(serial_no)) from payment"),
               QStringList{"30000|30000|22|22"});
+    const QStringList order = rows("select rec_acc_no from payment order by serial_no");
+    ASSERT_EQ(order.size(), records);
+    for (qsizetype i = 0; i < records; ++i)
+        ASSERT_EQ(order[i], QString::number(i)) << "position " << i;
 }
 
 } // namespace

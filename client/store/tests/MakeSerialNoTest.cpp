@@ -32,3 +32,39 @@ TEST(MakeSerialNo, TheClockVersionUsesTheLocalTimeOfNow) {
     EXPECT_GE(serial.left(14), before);
     EXPECT_LE(serial.left(14), after);
 }
+
+TEST(SerialSequence, EverySerialSortsAfterTheOneBefore) {
+    struct Case {
+        const char* name;
+        QStringList fresh;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"later fresh serials are kept",
+         {"2026121008000012345678", "2026121008000112340000"},
+         {"2026121008000012345678", "2026121008000112340000"}},
+        {"a lower one in the same second follows the one before",
+         {"2026121008000055550000", "2026121008000011110000", "2026121008000099999999"},
+         {"2026121008000055550000", "2026121008000055550001", "2026121008000099999999"}},
+        {"a repeated one follows the one before",
+         {"2026121008000000000001", "2026121008000000000001"},
+         {"2026121008000000000001", "2026121008000000000002"}},
+        {"random digits run over into the next second",
+         {"2026121008005999999999", "2026121008005900000000"},
+         {"2026121008005999999999", "2026121008010000000000"}},
+        {"and over into the next year",
+         {"2026123123595999999999", "2026123123595912340000"},
+         {"2026123123595999999999", "2027010100000000000000"}},
+        {"a clock set back still gives later serials",
+         {"2026121008000000000005", "2026121007595999999999"},
+         {"2026121008000000000005", "2026121008000000000006"}},
+    };
+    for (const Case& c : cases) {
+        qsizetype drawn = 0;
+        SerialSequence sequence([&] { return c.fresh[drawn++]; });
+        QStringList made;
+        for (qsizetype i = 0; i < c.fresh.size(); ++i)
+            made << sequence.next();
+        EXPECT_EQ(made, c.expected) << c.name;
+    }
+}
