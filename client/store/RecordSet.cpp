@@ -1,29 +1,42 @@
 #include "RecordSet.h"
 
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kTextBlockSize = 1 << 20;
+
+} // namespace
+
 RecordSet::RecordSet(QStringList columns)
     : columns_(std::move(columns)) {}
 
 void RecordSet::appendNull() {
-    Cell cell{Cell::Kind::Null, {}};
-    cells_.push_back(cell);
+    cells_.push_back({Cell::Kind::Null, 0, {}});
 }
 
 void RecordSet::appendInteger(qint64 value) {
-    Cell cell{Cell::Kind::Integer, {}};
+    Cell cell{Cell::Kind::Integer, 0, {}};
     cell.integer = value;
     cells_.push_back(cell);
 }
 
 void RecordSet::appendReal(double value) {
-    Cell cell{Cell::Kind::Real, {}};
+    Cell cell{Cell::Kind::Real, 0, {}};
     cell.real = value;
     cells_.push_back(cell);
 }
 
 void RecordSet::appendText(const char* utf8, int size) {
-    Cell cell{Cell::Kind::Text, {}};
-    cell.text = {static_cast<quint32>(texts_.size()), static_cast<quint32>(size)};
-    texts_.append(utf8, static_cast<size_t>(size));
+    const auto bytes = static_cast<std::size_t>(size);
+    if (textBlocks_.empty() || textBlocks_.back().capacity() - textBlocks_.back().size() < bytes) {
+        textBlocks_.emplace_back();
+        textBlocks_.back().reserve(std::max(kTextBlockSize, bytes));
+    }
+    std::string& block = textBlocks_.back();
+    Cell cell{Cell::Kind::Text, static_cast<quint32>(size), {}};
+    cell.text = {static_cast<quint32>(textBlocks_.size() - 1), static_cast<quint32>(block.size())};
+    block.append(utf8, bytes);
     cells_.push_back(cell);
 }
 
@@ -57,7 +70,8 @@ QVariant RecordSet::value(int row, int column) const {
     case Cell::Kind::Real:
         return cell.real;
     case Cell::Kind::Text:
-        return QString::fromUtf8(texts_.data() + cell.text.offset, cell.text.size);
+        return QString::fromUtf8(textBlocks_[cell.text.block].data() + cell.text.offset,
+                                 cell.textSize);
     case Cell::Kind::Null:
         break;
     }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -39,21 +40,23 @@ public:
     QVariant value(int row, const QString& column) const;
 
 private:
-    struct TextSpan {
-        quint32 offset;
-        quint32 size;
-    };
+    // Cells and texts grow in blocks that are never moved, so fetching many rows neither copies
+    // what was fetched before nor touches fresh memory twice.
     struct Cell {
         enum class Kind : quint8 { Null, Integer, Real, Text } kind;
+        quint32 textSize;
         union {
             qint64 integer;
             double real;
-            TextSpan text;
+            struct {
+                quint32 block;
+                quint32 offset;
+            } text;
         };
     };
 
     QStringList columns_;
-    std::vector<Cell> cells_; // row by row
-    std::string texts_;       // the UTF-8 bytes of every text cell
+    std::deque<Cell> cells_;              // row by row
+    std::vector<std::string> textBlocks_; // the UTF-8 bytes of every text cell
     int current_ = 0;
 };

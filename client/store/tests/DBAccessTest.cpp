@@ -136,6 +136,28 @@ TEST_F(DBAccessTest, ResultSetsAreWalkedByChineseAliasAndRewound) {
     EXPECT_FALSE(rows->value("nosuchcolumn").isValid());
 }
 
+// Texts from a few bytes to more than a megabyte, so fetched texts fill their storage blocks,
+// spill into new ones and exceed a block on their own.
+TEST_F(DBAccessTest, FetchedCellsOfEveryKindComeBackIntactHoweverLargeTheResult) {
+    DBAccess db(folder, prompter);
+    auto rows = db.Query("with recursive n(i) as (select 1 union all select i + 1 from n "
+                         "where i < 12) select i as 号, i * 0.5 as 半, null as 空, "
+                         "i || '收' || hex(zeroblob(i * 50000)) || '终' as 文 from n");
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->rowCount(), 12);
+    for (int row = 0; row < 12; ++row) {
+        const int i = row + 1;
+        EXPECT_EQ(rows->value(row, "号").toLongLong(), i);
+        EXPECT_EQ(rows->value(row, "半").toDouble(), i * 0.5);
+        EXPECT_FALSE(rows->value(row, "空").isValid());
+        const QString text = rows->text("文");
+        EXPECT_EQ(text.size(), QString::number(i).size() + 2 + i * 100000) << "row " << i;
+        EXPECT_TRUE(text.startsWith(QString::number(i) + "收")) << "row " << i;
+        EXPECT_TRUE(text.endsWith("0终")) << "row " << i;
+        rows->moveNext();
+    }
+}
+
 TEST_F(DBAccessTest, PayerAccountWithoutCurrencyJoinsCurrency01) {
     DBAccess db(folder, prompter);
     ASSERT_TRUE(db.Insert("insert into pay_acc (acc_no, acc_name) values (?, ?)",
