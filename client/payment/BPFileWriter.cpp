@@ -8,7 +8,9 @@
 
 namespace {
 
-const qsizetype kRecordsPerChunk = 512;
+// Records are encoded and written a few at a time: the buffers stay small enough to be reused
+// from the heap instead of being mapped afresh for every chunk.
+const qsizetype kRecordsPerChunk = 64;
 
 const QString kTab1 = QStringLiteral("\t");
 const QString kTab2 = QStringLiteral("\t\t");
