@@ -31,17 +31,16 @@ QString serialFrom(int year, int month, int day, int hour, int minute, int secon
 constexpr long kLastRandomDigits = 99999999;
 
 QString serialAfter(const QString& serial) {
+    const long random = serial.mid(14).toLong() + 1;
+    if (random <= kLastRandomDigits)
+        return serial.left(14) + QString::number(random).rightJustified(8, u'0');
     QDate date = QDate::fromString(serial.left(8), QStringLiteral("yyyyMMdd"));
-    QTime time = QTime::fromString(serial.mid(8, 6), QStringLiteral("HHmmss"));
-    long random = serial.mid(14).toLong() + 1;
-    if (random > kLastRandomDigits) {
-        random = 0;
-        if (time == QTime(23, 59, 59))
-            date = date.addDays(1);
-        time = time.addSecs(1);
-    }
-    return serialText(date.year(), date.month(), date.day(), time.hour(), time.minute(),
-                      time.second(), random);
+    const QTime time = QTime::fromString(serial.mid(8, 6), QStringLiteral("HHmmss"));
+    if (time == QTime(23, 59, 59))
+        date = date.addDays(1);
+    const QTime next = time.addSecs(1);
+    return serialText(date.year(), date.month(), date.day(), next.hour(), next.minute(),
+                      next.second(), 0);
 }
 
 } // namespace
