@@ -4,7 +4,9 @@
 #include "Prompter.h"
 #include "SharedConfig.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -40,4 +42,21 @@ void showProgramHelp(QWidget* owner, Prompter& prompter) {
     if (!window->showStartPage(index))
         prompter.message(applicationTitle(), QStringLiteral("找不到帮助文件：") + index,
                          MsgIcon::Warning);
+}
+
+ModalHelpKey::ModalHelpKey(Prompter& prompter, QObject* parent)
+    : QObject(parent)
+    , prompter_(prompter) {}
+
+bool ModalHelpKey::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    QWidget* modal = QApplication::activeModalWidget();
+    // Only the key's first receiver in the dialog counts; its parents see the same key again.
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || !modal ||
+        static_cast<QWidget*>(watched)->window() != modal)
+        return false;
+    showProgramHelp(modal, prompter_);
+    return true;
 }

@@ -22,3 +22,16 @@ private:
 // Shows help/index.html of the program folder in the owner's help window, made on first use. A
 // missing file is reported through the prompter.
 void showProgramHelp(QWidget* owner, Prompter& prompter);
+
+// F1 while a dialog holds the application modally: the main window's F1 is blocked then, so the
+// key is caught here and the help opens over the dialog, where it can be used.
+class ModalHelpKey : public QObject {
+public:
+    ModalHelpKey(Prompter& prompter, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Prompter& prompter_;
+};

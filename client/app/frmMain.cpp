@@ -11,6 +11,7 @@
 #include "SysConf.h"
 #include "TabPage.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QStyle>
@@ -67,6 +68,7 @@ frmMain::frmMain(DBAccess& db, Prompter& prompter, QWidget* parent)
     SSTabMain_->setCurrentIndex(0);
     SSTabMain_Click(0);
     connect(SSTabMain_, &QTabWidget::currentChanged, this, &frmMain::SSTabMain_Click);
+    qApp->installEventFilter(new ModalHelpKey(prompter_, this));
 }
 
 QString frmMain::titleFor(const QString& bankName) {

@@ -1,8 +1,12 @@
 #include "MainWindowFixture.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTextBrowser>
 
 namespace {
@@ -47,6 +51,26 @@ TEST_F(HelpWindowTest, F1OpensHelpFromAnyWindow) {
     QAction* help = action("menuHelpFile");
     EXPECT_EQ(help->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(help->shortcutContext(), Qt::ApplicationShortcut);
+}
+
+// A modal dialog blocks the main window's F1; the help must still open, over the dialog.
+TEST_F(HelpWindowTest, F1InAModalDialogOpensHelpOverTheDialog) {
+    stageHelp();
+    open();
+    QDialog dialog(window_.get());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    auto* field = new QLineEdit(&dialog);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(field, &f1);
+    const auto* help = dialog.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->window()->isVisible());
+    EXPECT_EQ(help->source(), QUrl::fromLocalFile(folder() + "help/index.html"));
+    EXPECT_EQ(window_->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"),
+                                                Qt::FindDirectChildrenOnly),
+              nullptr);
 }
 
 TEST_F(HelpWindowTest, MissingHelpFileIsReported) {
