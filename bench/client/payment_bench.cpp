@@ -1,14 +1,14 @@
 // Writes and loads a batch of 100 000 payment instructions and reloads the payment tab with them,
 // printing the time of each step.
-#include "BPFile.h"
-#include "ClientMessages.h"
-#include "DBAccess.h"
-#include "PaymentFileCommands.h"
-#include "PaymentList.h"
-#include "PaymentTab.h"
-#include "ScriptedPrompter.h"
-#include "SharedConfig.h"
-#include "StatusPanels.h"
+#include "config/SharedConfig.h"
+#include "files/ClientMessages.h"
+#include "page/StatusPanels.h"
+#include "payment/BPFile.h"
+#include "payment/PaymentFileCommands.h"
+#include "payment/PaymentList.h"
+#include "payment/PaymentTab.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QFile>

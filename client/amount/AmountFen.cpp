@@ -1,6 +1,6 @@
-#include "AmountFen.h"
+#include "amount/AmountFen.h"
 
-#include "AmountText.h"
+#include "amount/AmountText.h"
 
 std::optional<qint64> amountToFen(const QString& amountText) {
     const QString plain = removeThousandSeparators(amountText.trimmed());

@@ -1,9 +1,9 @@
-#include "AmountField.h"
+#include "amount/AmountField.h"
 
-#include "AmountConvert.h"
-#include "AmountText.h"
-#include "AppTitle.h"
-#include "Prompter.h"
+#include "amount/AmountConvert.h"
+#include "amount/AmountText.h"
+#include "config/AppTitle.h"
+#include "store/Prompter.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

@@ -1,7 +1,7 @@
-#include "EmptyPages.h"
+#include "app/EmptyPages.h"
 
-#include "DBAccess.h"
-#include "StatusPanels.h"
+#include "page/StatusPanels.h"
+#include "store/DBAccess.h"
 
 #include <QFrame>
 #include <QMenu>

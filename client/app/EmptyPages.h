@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TabPage.h"
+#include "page/TabPage.h"
 
 class DBAccess;
 class QMenu;

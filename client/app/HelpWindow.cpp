@@ -1,8 +1,8 @@
-#include "HelpWindow.h"
+#include "app/HelpWindow.h"
 
-#include "AppTitle.h"
-#include "Prompter.h"
-#include "SharedConfig.h"
+#include "config/AppTitle.h"
+#include "config/SharedConfig.h"
+#include "store/Prompter.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "QtPrompter.h"
+#include "app/QtPrompter.h"
 
 #include <QApplication>
 #include <QFileDialog>

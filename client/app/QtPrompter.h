@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "store/Prompter.h"
 
 // Message boxes and file choosers of the window program: QMessageBox and QFileDialog, owned by
 // the active window, with Chinese button texts.

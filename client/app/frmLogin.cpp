@@ -1,10 +1,10 @@
-#include "frmLogin.h"
+#include "app/frmLogin.h"
 
-#include "AppTitle.h"
-#include "DBAccess.h"
-#include "HelpWindow.h"
-#include "Password.h"
-#include "SharedConfig.h"
+#include "app/HelpWindow.h"
+#include "config/AppTitle.h"
+#include "config/SharedConfig.h"
+#include "login/Password.h"
+#include "store/DBAccess.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

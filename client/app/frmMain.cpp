@@ -1,15 +1,15 @@
-#include "frmMain.h"
+#include "app/frmMain.h"
 
-#include "AppTitle.h"
-#include "DBAccess.h"
-#include "EmptyPages.h"
-#include "HelpWindow.h"
-#include "PaymentTab.h"
-#include "Prompter.h"
-#include "SharedConfig.h"
-#include "StatusPanels.h"
-#include "SysConf.h"
-#include "TabPage.h"
+#include "app/EmptyPages.h"
+#include "app/HelpWindow.h"
+#include "config/AppTitle.h"
+#include "config/SharedConfig.h"
+#include "config/SysConf.h"
+#include "page/StatusPanels.h"
+#include "page/TabPage.h"
+#include "payment/PaymentTab.h"
+#include "store/DBAccess.h"
+#include "store/Prompter.h"
 
 #include <QApplication>
 #include <QIcon>

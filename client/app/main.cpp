@@ -1,10 +1,10 @@
-#include "ConsolePrompter.h"
-#include "DBAccess.h"
-#include "ProgramFolder.h"
-#include "QtPrompter.h"
-#include "SharedConfig.h"
-#include "frmLogin.h"
-#include "frmMain.h"
+#include "app/QtPrompter.h"
+#include "app/frmLogin.h"
+#include "app/frmMain.h"
+#include "config/SharedConfig.h"
+#include "store/ConsolePrompter.h"
+#include "store/DBAccess.h"
+#include "store/ProgramFolder.h"
 
 #include <QApplication>
 

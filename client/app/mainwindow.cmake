@@ -1,10 +1,5 @@
 # The main window frame and the help window.
 
-# What a list needs to live on a tab: the page interface and the shared status bar.
-add_library(client_tabpage INTERFACE)
-target_include_directories(client_tabpage INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/page)
-target_link_libraries(client_tabpage INTERFACE Qt6::Widgets)
-
 # help/ and ico/ of the program folder.
 add_custom_target(client_help_files ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/help ${PSD_CLIENT_DIR}/help
@@ -12,7 +7,6 @@ add_custom_target(client_help_files ALL
     COMMENT "Staging help/ and ico/ into ${PSD_CLIENT_DIR}")
 
 add_library(client_mainwindow STATIC frmMain.cpp EmptyPages.cpp HelpWindow.cpp)
-target_include_directories(client_mainwindow PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config client_app_title
                                                client_store client_prompter client_payment_forms
                                                Qt6::Widgets)
@@ -25,3 +19,12 @@ psd_add_test(mainwindow_test
 target_compile_definitions(mainwindow_test PRIVATE
     PSD_TEST_USERDB="${PSD_USERDB}" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
 add_dependencies(mainwindow_test client_help_files client_userdb)
+
+# The payment tab in the main window.
+psd_add_test(payment_mainwindow_test
+    SOURCES tests/PaymentMainWindowTest.cpp
+    LIBS client_mainwindow client_test_folder
+    MAIN client_qt_test_main)
+target_compile_definitions(payment_mainwindow_test PRIVATE
+    PSD_TEST_USERDB="${PSD_USERDB}" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
+add_dependencies(payment_mainwindow_test client_userdb)

@@ -1,10 +1,9 @@
-#include "CliCommands.h"
+#include "cli/CliCommands.h"
 
-// Each subsystem's command lives in its own folder; its header is included here and its library
-// is linked in client/cli/CMakeLists.txt (PSD_CLI_COMMAND_LIBS).
-#include "AmountCommand.h"
-#include "PasswordCommand.h"
-#include "PaymentsCommand.h"
+// Each command has its own file in this folder and reaches down into its subsystem's core.
+#include "cli/AmountCommand.h"
+#include "cli/PasswordCommand.h"
+#include "cli/PaymentsCommand.h"
 
 std::span<const CliCommandEntry> cliCommands() {
     static const CliCommandEntry table[] = {

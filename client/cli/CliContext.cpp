@@ -1,6 +1,6 @@
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
-#include "DBAccess.h"
+#include "store/DBAccess.h"
 
 CliContext::CliContext(QString programFolder, bool yes)
     : programFolder_(std::move(programFolder))

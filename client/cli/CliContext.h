@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConsolePrompter.h"
+#include "store/ConsolePrompter.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "CliMain.h"
+#include "cli/CliMain.h"
 
-#include "CliCommands.h"
-#include "DBAccess.h"
-#include "ProgramFolder.h"
-#include "SharedConfig.h"
+#include "cli/CliCommands.h"
+#include "config/SharedConfig.h"
+#include "store/DBAccess.h"
+#include "store/ProgramFolder.h"
 
 #include <cstdio>
 

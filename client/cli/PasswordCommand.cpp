@@ -1,6 +1,6 @@
-#include "PasswordCommand.h"
+#include "cli/PasswordCommand.h"
 
-#include "Password.h"
+#include "login/Password.h"
 
 #include <cstdio>
 

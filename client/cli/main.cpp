@@ -1,4 +1,4 @@
-#include "CliMain.h"
+#include "cli/CliMain.h"
 
 #include <QCoreApplication>
 

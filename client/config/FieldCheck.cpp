@@ -1,9 +1,9 @@
-#include "FieldCheck.h"
+#include "config/FieldCheck.h"
 
-#include "AppTitle.h"
-#include "FieldControl.h"
-#include "Prompter.h"
-#include "SharedConfig.h"
+#include "config/AppTitle.h"
+#include "config/FieldControl.h"
+#include "config/SharedConfig.h"
+#include "store/Prompter.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "GbkCodec.h"
+#include "config/GbkCodec.h"
 
 #include <iconv.h>
 

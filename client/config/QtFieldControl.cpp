@@ -1,6 +1,6 @@
-#include "QtFieldControl.h"
+#include "config/QtFieldControl.h"
 
-#include "FieldCheck.h"
+#include "config/FieldCheck.h"
 
 #include <QComboBox>
 #include <QLineEdit>

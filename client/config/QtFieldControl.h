@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldControl.h"
+#include "config/FieldControl.h"
 
 class Prompter;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "SharedConfig.h"
+#include "config/SharedConfig.h"
 
 SharedConfig& sharedConfig() {
     static SharedConfig config;

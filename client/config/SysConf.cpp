@@ -1,7 +1,7 @@
-#include "SysConf.h"
+#include "config/SysConf.h"
 
-#include "SharedConfig.h"
-#include "XmlFile.h"
+#include "config/SharedConfig.h"
+#include "config/XmlFile.h"
 
 #include <QDir>
 #include <QRegularExpression>

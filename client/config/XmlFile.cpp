@@ -1,6 +1,6 @@
-#include "XmlFile.h"
+#include "config/XmlFile.h"
 
-#include "GbkCodec.h"
+#include "config/GbkCodec.h"
 
 #include <QFile>
 #include <QRegularExpression>

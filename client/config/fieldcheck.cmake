@@ -1,11 +1,9 @@
 # The title of the client's message boxes; CheckField and the small tests it is built from (no
 # widgets); the Qt text box and combo box adapters on top.
 add_library(client_app_title INTERFACE)
-target_include_directories(client_app_title INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(client_app_title INTERFACE Qt6::Core)
 
 add_library(client_fieldcheck STATIC FieldCheck.cpp)
-target_include_directories(client_fieldcheck PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(client_fieldcheck PUBLIC client_config client_app_title client_prompter
                                                Qt6::Core)
 

@@ -1,6 +1,5 @@
 # SysConf and the shared configuration values.
 add_library(client_config STATIC SharedConfig.cpp SysConf.cpp XmlFile.cpp GbkCodec.cpp)
-target_include_directories(client_config PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(client_config PUBLIC Qt6::Core PkgConfig::PUGIXML)
 
 psd_add_test(sysconf_test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XmlFile.h"
+#include "config/XmlFile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "BPFile.h"
+#include "payment/BPFile.h"
 
-#include "XmlFile.h"
-#include "XmlText.h"
+#include "config/XmlFile.h"
+#include "files/XmlText.h"
 
 #include <QFile>
 

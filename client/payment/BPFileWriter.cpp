@@ -1,8 +1,8 @@
-#include "BPFile.h"
+#include "payment/BPFile.h"
 
-#include "AmountText.h"
-#include "GbkCodec.h"
-#include "XmlText.h"
+#include "amount/AmountText.h"
+#include "config/GbkCodec.h"
+#include "files/XmlText.h"
 
 #include <QSaveFile>
 

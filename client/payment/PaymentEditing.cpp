@@ -1,8 +1,8 @@
-#include "PaymentEditing.h"
+#include "payment/PaymentEditing.h"
 
-#include "ClientMessages.h"
-#include "MakeSerialNo.h"
-#include "PaymentStore.h"
+#include "files/ClientMessages.h"
+#include "payment/PaymentStore.h"
+#include "store/MakeSerialNo.h"
 
 namespace {
 

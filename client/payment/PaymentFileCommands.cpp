@@ -1,10 +1,10 @@
-#include "PaymentFileCommands.h"
+#include "payment/PaymentFileCommands.h"
 
-#include "BPFile.h"
-#include "ClientMessages.h"
-#include "DBAccess.h"
-#include "MakeSerialNo.h"
-#include "PaymentList.h"
+#include "files/ClientMessages.h"
+#include "payment/BPFile.h"
+#include "payment/PaymentList.h"
+#include "store/DBAccess.h"
+#include "store/MakeSerialNo.h"
 
 #include <QDate>
 

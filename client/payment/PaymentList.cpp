@@ -1,9 +1,9 @@
-#include "PaymentList.h"
+#include "payment/PaymentList.h"
 
-#include "AmountConvert.h"
-#include "AmountFen.h"
-#include "AmountText.h"
-#include "DBAccess.h"
+#include "amount/AmountConvert.h"
+#include "amount/AmountFen.h"
+#include "amount/AmountText.h"
+#include "store/DBAccess.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "PaymentStore.h"
+#include "payment/PaymentStore.h"
 
-#include "DBAccess.h"
+#include "store/DBAccess.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PaymentInstruction.h"
+#include "payment/PaymentInstruction.h"
 
 #include <QStringList>
 

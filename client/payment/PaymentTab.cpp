@@ -1,12 +1,12 @@
-#include "PaymentTab.h"
+#include "payment/PaymentTab.h"
 
-#include "FileChoosers.h"
-#include "PaymentEditing.h"
-#include "PaymentFileCommands.h"
-#include "PaymentTableModel.h"
-#include "StatusPanels.h"
-#include "frmPayAcc.h"
-#include "frmPaymentB2B.h"
+#include "files/FileChoosers.h"
+#include "page/StatusPanels.h"
+#include "payment/PaymentEditing.h"
+#include "payment/PaymentFileCommands.h"
+#include "payment/PaymentTableModel.h"
+#include "payment/frmPayAcc.h"
+#include "payment/frmPaymentB2B.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ClientMessages.h"
-#include "PaymentList.h"
-#include "PaymentListOwner.h"
-#include "PaymentStore.h"
-#include "TabPage.h"
+#include "files/ClientMessages.h"
+#include "page/TabPage.h"
+#include "payment/PaymentList.h"
+#include "payment/PaymentListOwner.h"
+#include "payment/PaymentStore.h"
 
 class DBAccess;
 class PaymentTableModel;

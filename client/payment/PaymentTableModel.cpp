@@ -1,4 +1,4 @@
-#include "PaymentTableModel.h"
+#include "payment/PaymentTableModel.h"
 
 PaymentTableModel::PaymentTableModel(const PaymentList& list, QObject* parent)
     : QAbstractTableModel(parent)

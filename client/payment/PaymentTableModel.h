@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PaymentList.h"
+#include "payment/PaymentList.h"
 
 #include <QAbstractTableModel>
 

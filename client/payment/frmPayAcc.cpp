@@ -1,8 +1,8 @@
-#include "frmPayAcc.h"
+#include "payment/frmPayAcc.h"
 
-#include "ClientMessages.h"
-#include "PaymentListOwner.h"
-#include "PaymentStore.h"
+#include "files/ClientMessages.h"
+#include "payment/PaymentListOwner.h"
+#include "payment/PaymentStore.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,12 +1,12 @@
-#include "frmPaymentB2B.h"
+#include "payment/frmPaymentB2B.h"
 
-#include "AmountConvert.h"
-#include "AmountField.h"
-#include "AmountText.h"
-#include "PaymentEditing.h"
-#include "PaymentListOwner.h"
-#include "QtFieldControl.h"
-#include "SharedConfig.h"
+#include "amount/AmountConvert.h"
+#include "amount/AmountField.h"
+#include "amount/AmountText.h"
+#include "config/QtFieldControl.h"
+#include "config/SharedConfig.h"
+#include "payment/PaymentEditing.h"
+#include "payment/PaymentListOwner.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

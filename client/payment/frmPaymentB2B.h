@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ClientMessages.h"
-#include "PaymentInstruction.h"
-#include "PaymentList.h"
-#include "PaymentStore.h"
+#include "files/ClientMessages.h"
+#include "payment/PaymentInstruction.h"
+#include "payment/PaymentList.h"
+#include "payment/PaymentStore.h"
 
 #include <QDialog>
 

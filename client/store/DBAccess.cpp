@@ -1,4 +1,4 @@
-#include "DBAccess.h"
+#include "store/DBAccess.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Prompter.h"
-#include "RecordSet.h"
+#include "store/Prompter.h"
+#include "store/RecordSet.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "RecordSet.h"
+#include "store/RecordSet.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ScriptedPrompter.h"
+#include "store/ScriptedPrompter.h"
 
 MsgAnswer ScriptedPrompter::message(const QString& title, const QString& text, MsgIcon icon,
                                     MsgButtons buttons) {

@@ -1,4 +1,4 @@
-#include "AmountConvert.h"
+#include "amount/AmountConvert.h"
 
 #include <gtest/gtest.h>
 

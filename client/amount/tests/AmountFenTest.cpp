@@ -1,5 +1,5 @@
-#include "AmountFen.h"
-#include "AmountText.h"
+#include "amount/AmountFen.h"
+#include "amount/AmountText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "AmountField.h"
-#include "AmountConvert.h"
-#include "AppTitle.h"
-#include "ScriptedPrompter.h"
+#include "amount/AmountField.h"
+#include "amount/AmountConvert.h"
+#include "config/AppTitle.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "AmountText.h"
+#include "amount/AmountText.h"
 
 #include <gtest/gtest.h>
 

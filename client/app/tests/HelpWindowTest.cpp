@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "app/tests/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QDialog>

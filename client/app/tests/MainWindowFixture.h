@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DBAccess.h"
-#include "ScriptedPrompter.h"
-#include "SharedConfig.h"
-#include "TempProgramFolder.h"
-#include "frmMain.h"
+#include "app/frmMain.h"
+#include "config/SharedConfig.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
+#include "testsupport/TempProgramFolder.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
+#include "app/tests/MainWindowFixture.h"
 
-#include "SysConf.h"
+#include "config/SysConf.h"
 
 #include <QDir>
 #include <QFile>

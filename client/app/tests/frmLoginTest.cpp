@@ -1,7 +1,7 @@
-#include "frmLogin.h"
-#include "DBAccess.h"
-#include "ScriptedPrompter.h"
-#include "SharedConfig.h"
+#include "app/frmLogin.h"
+#include "config/SharedConfig.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "AppTitle.h"
-#include "FieldCheck.h"
-#include "QtFieldControl.h"
-#include "ScriptedPrompter.h"
-#include "SharedConfig.h"
+#include "config/AppTitle.h"
+#include "config/FieldCheck.h"
+#include "config/QtFieldControl.h"
+#include "config/SharedConfig.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QComboBox>

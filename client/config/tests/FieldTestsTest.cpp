@@ -1,4 +1,4 @@
-#include "FieldCheck.h"
+#include "config/FieldCheck.h"
 
 #include <gtest/gtest.h>
 

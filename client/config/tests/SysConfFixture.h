@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GbkCodec.h"
-#include "SharedConfig.h"
-#include "SysConf.h"
+#include "config/GbkCodec.h"
+#include "config/SharedConfig.h"
+#include "config/SysConf.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "SysConfFixture.h"
+#include "config/tests/SysConfFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BPFile.h"
+#include "payment/BPFile.h"
 
 #include <QDir>
 #include <QFile>

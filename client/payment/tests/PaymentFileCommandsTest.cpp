@@ -1,7 +1,7 @@
-#include "PaymentFileCommands.h"
-#include "BPFile.h"
-#include "PaymentFixture.h"
-#include "PaymentList.h"
+#include "payment/PaymentFileCommands.h"
+#include "payment/BPFile.h"
+#include "payment/PaymentList.h"
+#include "payment/tests/PaymentFixture.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ClientMessages.h"
-#include "DBAccess.h"
-#include "ScriptedPrompter.h"
-#include "SharedConfig.h"
-#include "TempProgramFolder.h"
+#include "config/SharedConfig.h"
+#include "files/ClientMessages.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
+#include "testsupport/TempProgramFolder.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

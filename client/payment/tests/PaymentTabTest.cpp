@@ -1,4 +1,4 @@
-#include "PaymentWidgetFixture.h"
+#include "payment/tests/PaymentWidgetFixture.h"
 
 #include <QAbstractItemModel>
 #include <QContextMenuEvent>

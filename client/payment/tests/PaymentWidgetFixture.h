@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PaymentFixture.h"
-#include "PaymentTab.h"
-#include "StatusPanels.h"
+#include "page/StatusPanels.h"
+#include "payment/PaymentTab.h"
+#include "payment/tests/PaymentFixture.h"
 
 #include <QApplication>
 #include <QComboBox>

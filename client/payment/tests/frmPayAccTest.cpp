@@ -1,5 +1,5 @@
-#include "frmPayAcc.h"
-#include "PaymentWidgetFixture.h"
+#include "payment/frmPayAcc.h"
+#include "payment/tests/PaymentWidgetFixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "frmPaymentB2B.h"
-#include "PaymentWidgetFixture.h"
+#include "payment/frmPaymentB2B.h"
+#include "payment/tests/PaymentWidgetFixture.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -4,10 +4,6 @@ set(PSD_PAYMENT_TEST_DEFS
     PSD_PAYMENT_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures"
     PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
 
-psd_add_test(file_choosers_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/FileChoosersTest.cpp
-    LIBS client_filecommon)
-
 psd_add_test(payment_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/BPFileTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PaymentFileCommandsTest.cpp
@@ -20,19 +16,7 @@ psd_add_test(payment_forms_test
     LIBS client_payment_forms client_test_folder
     MAIN client_qt_test_main)
 
-# The tab in the main window; the main window's library is defined after this folder.
-psd_add_test(payment_mainwindow_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/PaymentMainWindowTest.cpp
-    LIBS client_mainwindow client_test_folder
-    MAIN client_qt_test_main)
-
-psd_add_test(payment_command_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/PaymentsCliTest.cpp
-    LIBS client_test_folder)
-add_dependencies(payment_command_test payslipdesk-cli)
-
-foreach(test payment_file_test payment_forms_test payment_mainwindow_test payment_command_test)
-    target_include_directories(${test} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+foreach(test payment_file_test payment_forms_test)
     target_compile_definitions(${test} PRIVATE ${PSD_PAYMENT_TEST_DEFS})
     add_dependencies(${test} client_userdb)
 endforeach()

@@ -1,5 +1,5 @@
-#include "DBAccess.h"
-#include "ScriptedPrompter.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>

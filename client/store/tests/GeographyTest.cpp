@@ -1,5 +1,5 @@
-#include "DBAccess.h"
-#include "ScriptedPrompter.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "MakeSerialNo.h"
+#include "store/MakeSerialNo.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "store/ProgramFolder.h"
 
 #include <QDir>
 

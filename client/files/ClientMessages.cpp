@@ -1,7 +1,7 @@
-#include "ClientMessages.h"
+#include "files/ClientMessages.h"
 
-#include "AppTitle.h"
-#include "Prompter.h"
+#include "config/AppTitle.h"
+#include "store/Prompter.h"
 
 void ClientMessages::show(const QString& text) {
     prompter_.message(applicationTitle(), text);

@@ -1,7 +1,7 @@
-#include "FileChoosers.h"
+#include "files/FileChoosers.h"
 
-#include "ClientMessages.h"
-#include "Prompter.h"
+#include "files/ClientMessages.h"
+#include "store/Prompter.h"
 
 #include <QFileInfo>
 

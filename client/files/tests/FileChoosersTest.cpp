@@ -1,7 +1,7 @@
-#include "FileChoosers.h"
-#include "ClientMessages.h"
-#include "ScriptedPrompter.h"
-#include "XmlText.h"
+#include "files/FileChoosers.h"
+#include "files/ClientMessages.h"
+#include "files/XmlText.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

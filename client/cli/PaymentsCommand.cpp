@@ -1,10 +1,10 @@
-#include "PaymentsCommand.h"
+#include "cli/PaymentsCommand.h"
 
-#include "CliContext.h"
-#include "ClientMessages.h"
-#include "FileChoosers.h"
-#include "PaymentFileCommands.h"
-#include "PaymentList.h"
+#include "cli/CliContext.h"
+#include "files/ClientMessages.h"
+#include "files/FileChoosers.h"
+#include "payment/PaymentFileCommands.h"
+#include "payment/PaymentList.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "PaymentFixture.h"
-#include "StatusPanels.h"
-#include "frmMain.h"
+#include "app/frmMain.h"
+#include "page/StatusPanels.h"
+#include "payment/tests/PaymentFixture.h"
 
 #include <QAction>
 #include <QTabWidget>

@@ -1,4 +1,4 @@
-#include "ConsolePrompter.h"
+#include "store/ConsolePrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "XmlText.h"
+#include "files/XmlText.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "ScrambleRandom.h"
+#include "login/ScrambleRandom.h"
 
 #include <bit>
 

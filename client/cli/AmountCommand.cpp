@@ -1,8 +1,8 @@
-#include "AmountCommand.h"
+#include "cli/AmountCommand.h"
 
-#include "AmountConvert.h"
-#include "AmountText.h"
-#include "AppTitle.h"
+#include "amount/AmountConvert.h"
+#include "amount/AmountText.h"
+#include "config/AppTitle.h"
 
 #include <cstdio>
 

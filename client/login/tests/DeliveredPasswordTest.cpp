@@ -1,4 +1,4 @@
-#include "Password.h"
+#include "login/Password.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "Password.h"
-#include "DBAccess.h"
-#include "ScriptedPrompter.h"
+#include "login/Password.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "store/Prompter.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "TempProgramFolder.h"
+#include "testsupport/TempProgramFolder.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
-#include "Password.h"
+#include "login/Password.h"
 
-#include "DBAccess.h"
-#include "ScrambleRandom.h"
+#include "login/ScrambleRandom.h"
+#include "store/DBAccess.h"
 
 #include <cmath>
 #include <cstdint>
