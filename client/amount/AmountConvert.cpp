@@ -68,7 +68,9 @@ QString convertIntegerPart(const QString& digits) {
     QString result;
     for (qsizetype i = groups; i >= 1; --i) {
         const QString group = getGroup(digits, i);
-        result = collapseZeros(result + convertGroup(group));
+        // The result so far has no run of 零 and no trailing 零, so only the new group needs
+        // collapsing: a long number costs no more than its length.
+        result += collapseZeros(convertGroup(group));
         if (i > 1 && i <= kGroups.size() && group != QStringLiteral("0000"))
             result += kGroups[i - 1];
     }

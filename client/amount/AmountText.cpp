@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 // Leading zeros stripped, "0" when nothing is left, a "0" before a leading point.
@@ -42,13 +44,22 @@ QString insertThousandSeparators(const QString& text) {
     if (text.size() < 7)
         return text;
     const QString plain = removeThousandSeparators(text);
-    QString tail = plain.right(6);
-    QString head = plain.left(plain.size() - tail.size());
-    while (head.size() >= 4) {
-        tail = head.right(3) + u',' + tail;
-        head.chop(3);
+    // The last six characters are three digits and the decimals; the digits before them are
+    // grouped by three in one pass, so a long text costs no more than its length.
+    const qsizetype headSize = plain.size() - std::min<qsizetype>(plain.size(), 6);
+    if (headSize == 0)
+        return plain;
+    QString out;
+    out.reserve(plain.size() + headSize / 3 + 1);
+    const qsizetype firstGroup = (headSize - 1) % 3 + 1;
+    out += QStringView(plain).left(firstGroup);
+    for (qsizetype i = firstGroup; i < headSize; i += 3) {
+        out += u',';
+        out += QStringView(plain).mid(i, 3);
     }
-    return head.isEmpty() ? tail : head + u',' + tail;
+    out += u',';
+    out += QStringView(plain).mid(headSize);
+    return out;
 }
 
 QString formatAmount(const QString& plain) {

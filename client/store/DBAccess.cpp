@@ -79,6 +79,8 @@ void DBAccess::Connect() {
         sqlite3_close(db);
         failConnect(description);
     }
+    // Before the first statement: a brief lock by another program is waited out from the start.
+    sqlite3_busy_timeout(db, 5000);
     // Opening is lazy: reading the schema proves the file really is a database, and an empty
     // file (which SQLite takes for an empty database) holds no tables.
     int tables = 0;
@@ -96,7 +98,6 @@ void DBAccess::Connect() {
         sqlite3_close(db);
         failConnect(description);
     }
-    sqlite3_busy_timeout(db, 5000);
     db_ = db;
 }
 

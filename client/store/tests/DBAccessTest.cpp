@@ -10,7 +10,10 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <functional>
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -252,3 +255,27 @@ TEST_F(DBAccessTest, UnopenableDatabasesShowDatabaseErrorAndThrow) {
 }
 
 } // namespace
+
+TEST_F(DBAccessTest, ABriefLockByAnotherProgramIsWaitedOutFromTheFirstStatement) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((folder + "userdb.db").toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::promise<void> connecting;
+    // Not a timing assertion: the lock is only released once the store is already trying.
+    std::thread holder([&other, started = connecting.get_future()]() mutable {
+        started.wait();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "commit", nullptr, nullptr, nullptr);
+    });
+    connecting.set_value();
+    bool opened = false;
+    try {
+        DBAccess db(folder, prompter);
+        opened = db.isConnected();
+    } catch (const DatabaseUnavailable&) {
+    }
+    holder.join();
+    sqlite3_close(other);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(prompter.texts().isEmpty());
+}
