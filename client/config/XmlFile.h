@@ -14,9 +14,23 @@ struct XmlFileDocument {
     pugi::xml_document doc;
 };
 
-// Loads the file into the document. False when the file cannot be read, its declared encoding is
-// unknown, its bytes are not valid in that encoding or it is not well formed.
-bool loadXmlFile(XmlFileDocument& file, const QString& path);
+// No upload or list file comes near this; anything larger is not one of the client's files.
+constexpr qint64 kMaxXmlFileSize = qint64(1) << 30;
+
+struct XmlLoadResult {
+    // Refused: not a regular file, or larger than any file of the client.
+    enum class Status { Loaded, Unreadable, Refused, NotWellFormed };
+    Status status = Status::Loaded;
+    // For Unreadable and Refused: why, naming the file.
+    QString message;
+
+    explicit operator bool() const { return status == Status::Loaded; }
+};
+
+// Loads the file into the document. Only a regular file up to kMaxXmlFileSize is read (a named
+// pipe or a device is refused before it is read). NotWellFormed when its declared encoding is
+// unknown, its bytes are not valid in that encoding or it is not well-formed XML.
+XmlLoadResult loadXmlFile(XmlFileDocument& file, const QString& path);
 
 // Writes `<?xml version='1.0' encoding='gb2312'?>`, CR LF, the document's nodes without any
 // whitespace between them, CR LF, all as GBK bytes. The file is replaced only when everything was

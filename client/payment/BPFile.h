@@ -59,10 +59,11 @@ BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizety
 // A batch payment file loaded for reading its records.
 class BPFileDocument {
 public:
-    enum class Status { Loaded, Unreadable, NotWellFormed, NoRecordList };
+    // Refused: not a regular file, or too large to be an upload file.
+    enum class Status { Loaded, Unreadable, Refused, NotWellFormed, NoRecordList };
 
     Status load(const QString& path);
-    // Why the file could not be read, when the system says.
+    // Why the file could not be read or was refused, naming it.
     const QString& detail() const { return detail_; }
 
     // Hands every Record below RecordList, in document order, to `take` with its position (1 for

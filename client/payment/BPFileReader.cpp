@@ -3,20 +3,20 @@
 #include "config/XmlFile.h"
 #include "files/XmlText.h"
 
-#include <QFile>
-
 BPFileDocument::Status BPFileDocument::load(const QString& path) {
     recordList_ = {};
-    detail_.clear();
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly)) {
-            detail_ = probe.errorString();
-            return Status::Unreadable;
-        }
-    }
-    if (!loadXmlFile(file_, path))
+    const XmlLoadResult loaded = loadXmlFile(file_, path);
+    detail_ = loaded.message;
+    switch (loaded.status) {
+    case XmlLoadResult::Status::Loaded:
+        break;
+    case XmlLoadResult::Status::Unreadable:
+        return Status::Unreadable;
+    case XmlLoadResult::Status::Refused:
+        return Status::Refused;
+    case XmlLoadResult::Status::NotWellFormed:
         return Status::NotWellFormed;
+    }
     recordList_ = XmlText::firstDescendant(file_.doc.document_element(), "RecordList");
     return recordList_ ? Status::Loaded : Status::NoRecordList;
 }
@@ -26,19 +26,15 @@ bool BPFileDocument::forEachRecord(
     std::vector<const char*> names{"CurrencyType"};
     for (const BPField& field : kBPValueFields)
         names.push_back(field.element);
-    std::vector<const char*> texts(names.size());
-    const auto text = [&texts](size_t i) {
-        return texts[i] ? QString::fromUtf8(texts[i]).trimmed() : QString();
-    };
-    qsizetype position = 0;
-    for (const pugi::xpath_node& found : recordList_.select_nodes(".//Record")) {
-        XmlText::firstDescendantTexts(found.node(), names, texts);
-        BPRecord record;
-        record.currencyType = text(0);
-        for (size_t i = 0; i < kBPValueFields.size(); ++i)
-            record.*kBPValueFields[i].member = text(i + 1);
-        if (!take(record, ++position))
-            return false;
-    }
-    return true;
+    return XmlText::forEachRecord(recordList_, "Record", names,
+                                  [&take](const XmlText::RecordFields& fields, qsizetype k) {
+                                      const auto text = [&fields](size_t i) {
+                                          return XmlText::elementText(fields[i]).trimmed();
+                                      };
+                                      BPRecord record;
+                                      record.currencyType = text(0);
+                                      for (size_t i = 0; i < kBPValueFields.size(); ++i)
+                                          record.*kBPValueFields[i].member = text(i + 1);
+                                      return take(record, k);
+                                  });
 }

@@ -167,6 +167,9 @@ CommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const Pay
         break;
     case BPFileDocument::Status::NotWellFormed:
         return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + path};
+    case BPFileDocument::Status::Refused:
+        messages.show(file.detail());
+        return {Status::Failed, file.detail()};
     case BPFileDocument::Status::Unreadable:
     case BPFileDocument::Status::NoRecordList:
         messages.show(kLoadFileError);

@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 class PaymentFileCommandsTest : public PaymentFixture {
@@ -256,6 +258,58 @@ TEST_F(PaymentFileCommandsTest, ManyRecordsLoadedInOneSecondKeepTheFileOrderWith
     ASSERT_EQ(order.size(), records);
     for (qsizetype i = 0; i < records; ++i)
         ASSERT_EQ(order[i], QString::number(i)) << "position " << i;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PaymentFileCommandsTest, ValuesDividedByCommentsOrCdataAreLoadedWhole) {
+    const QString file = path("divided.plz");
+    writeFile(file, recordFile({"<CurrencyType>01</CurrencyType><RecAcc>2002</RecAcc>"
+                                "<Money>1<!-- thousand -->000.00</Money>"
+                                "<Usage><![CDATA[pay]]><![CDATA[<Jan>]]></Usage>"}));
+
+    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+
+    EXPECT_EQ(rows("select pay_amt, remark from payment"), QStringList{"1000|pay<Jan>"});
+}
+
+TEST_F(PaymentFileCommandsTest, HostileFilesAreRefusedAndChangeNothing) {
+    addSampleBatch();
+    const QStringList before = batch();
+    const QByteArray good = "<CurrencyType>01</CurrencyType><RecAcc>2002</RecAcc>";
+    const QString rawAmpersand = path("amp.plz");
+    writeFile(rawAmpersand, recordFile({good + "<Usage>A & B</Usage>"}));
+    const QString cutByNul = path("nul.plz");
+    writeFile(cutByNul, recordFile({good + "<Money>1&#0;00</Money>"}));
+    const QString secondRoot = path("roots.plz");
+    writeFile(secondRoot, recordFile({good}) + "<BPFile/>");
+    const QString pipe = path("pipe.plz");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    const struct {
+        QString file;
+        CommandOutcome::Status status;
+        QStringList messages;
+    } cases[] = {
+        {rawAmpersand, CommandOutcome::Status::Stopped, {}},
+        {cutByNul, CommandOutcome::Status::Stopped, {}},
+        {secondRoot, CommandOutcome::Status::Stopped, {}},
+        {pipe, CommandOutcome::Status::Failed, {pipe + " 不是普通文件，不能读取"}},
+        {QStringLiteral("/dev/zero"),
+         CommandOutcome::Status::Failed,
+         {"/dev/zero 不是普通文件，不能读取"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        prompter_.clear();
+        EXPECT_EQ(load(c.file).status, c.status);
+        QStringList shown = prompter_.texts();
+        shown.removeFirst(); // the replace question
+        EXPECT_EQ(shown, c.messages);
+        EXPECT_EQ(batch(), before);
+    }
 }
 
 } // namespace
