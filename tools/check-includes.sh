@@ -7,7 +7,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 status=0
 for program in client stub; do
-    bare=$(grep -rnE '^\s*#\s*include\s+"[^/"]+"' "$program" "bench/$program" \
+    bare=$(grep -rnE '^\s*#\s*include\s+"[^/"]+"' "$program" "bench/$program" "fuzz/$program" \
         --include='*.h' --include='*.cpp' || true)
     if [ -n "$bare" ]; then
         printf '%s: headers included by a bare name:\n%s\n' "$program" "$bare"

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libgl-dev
     fonts-noto-cjk gzip python3
     time
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -42,16 +42,17 @@ public:
 private:
     // Cells and texts grow in blocks that are never moved, so fetching many rows neither copies
     // what was fetched before nor touches fresh memory twice.
+    struct TextPlace {
+        quint32 block;
+        quint32 offset;
+    };
     struct Cell {
         enum class Kind : quint8 { Null, Integer, Real, Text } kind;
         quint32 textSize;
         union {
             qint64 integer;
             double real;
-            struct {
-                quint32 block;
-                quint32 offset;
-            } text;
+            TextPlace text;
         };
     };
 
