@@ -1,5 +1,6 @@
 # SysConf and the shared configuration values.
-add_library(client_config STATIC SharedConfig.cpp SysConf.cpp XmlFile.cpp GbkCodec.cpp)
+add_library(client_config STATIC SharedConfig.cpp SysConf.cpp SysConfEdit.cpp SysConfSettings.cpp
+                                 SysIconFile.cpp XmlFile.cpp GbkCodec.cpp)
 target_link_libraries(client_config PUBLIC Qt6::Core PkgConfig::PUGIXML)
 
 psd_add_test(sysconf_test
