@@ -14,6 +14,7 @@ target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config clie
 psd_add_test(mainwindow_test
     SOURCES tests/MainWindowFrameTest.cpp tests/MainWindowTabSwitchTest.cpp
             tests/MainWindowNewBatchTest.cpp tests/HelpWindowTest.cpp
+            tests/MainWindowDialogsTest.cpp
     LIBS client_mainwindow client_test_folder
     MAIN client_qt_test_main)
 target_compile_definitions(mainwindow_test PRIVATE

@@ -5,4 +5,5 @@ target_link_libraries(client_config PUBLIC Qt6::Core PkgConfig::PUGIXML)
 
 psd_add_test(sysconf_test
     SOURCES tests/SysConfDefaultFileTest.cpp tests/SysConfRulesTest.cpp tests/SysConfEditTest.cpp
+            tests/SysConfSettingsTest.cpp
     LIBS client_config Qt6::Core)
