@@ -27,6 +27,7 @@ frmAbout::frmAbout(Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于 ") + applicationTitle());
     const QString bank = QStringLiteral("澄川银行");
+    // One line break: a carriage return after it would show as a blank at the start of the line.
     QLabel* picIcon = label(this, "picIcon", QString());
     const QIcon icon(sharedConfig().iconPath);
     if (!sharedConfig().iconPath.isEmpty() && !icon.isNull()) {
@@ -43,7 +44,7 @@ frmAbout::frmAbout(Prompter& prompter, QWidget* parent)
         label(this, "lblVersion", QStringLiteral("版本 ") + QStringLiteral(PSD_VERSION));
     QLabel* lblDescription =
         label(this, "lblDescription",
-              QStringLiteral("本程序由") + bank + QStringLiteral("开发") + QStringLiteral("\n\r") +
+              QStringLiteral("本程序由") + bank + QStringLiteral("开发") + QLatin1Char('\n') +
                   QStringLiteral("用于") + bank + QStringLiteral("企业网银用户脱机使用"));
     auto* cmdOK = new QPushButton(QStringLiteral("确定"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

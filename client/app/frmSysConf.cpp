@@ -6,7 +6,6 @@
 #include "files/FileChoosers.h"
 #include "store/Prompter.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -109,7 +109,7 @@ frmSysConf::frmSysConf(Prompter& prompter, QWidget* parent)
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(buildFrames());
 
-    const char* const captions[3] = {"确定", "应用", "关闭"};
+    const char* const captions[3] = {"确定", "应用(&A)", "关闭(&C)"};
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (int index = 0; index < 3; ++index) {
@@ -133,12 +133,6 @@ frmSysConf::frmSysConf(Prompter& prompter, QWidget* parent)
     txtSysIcon_->installEventFilter(this);
     connect(Command1_, &QPushButton::clicked, this, &frmSysConf::Command1_Click);
 
-    const QSize wanted = scroll->widget()->sizeHint() + QSize(60, 190);
-    const QRect screen = QApplication::primaryScreen()
-                             ? QApplication::primaryScreen()->availableGeometry()
-                             : QRect(0, 0, 1024, 768);
-    resize(std::min(wanted.width(), screen.width() - 40),
-           std::min(wanted.height(), screen.height() - 60));
     txtBankName_->setFocus();
 }
 
@@ -175,6 +169,9 @@ void frmSysConf::addRow(QGridLayout* grid, int line, int id) {
     Row& row = rows_[static_cast<size_t>(id)];
     row.lblPatchPayFileSet = new QLabel(frame);
     row.lblPatchPayFileSet->setObjectName(indexed("lblPatchPayFileSet", id));
+    // Captions are set before the frames are measured, and never change.
+    const QString caption = settings_.fields[static_cast<size_t>(id)].field_name;
+    row.lblPatchPayFileSet->setText(caption + QStringLiteral(":"));
     row.chkCanEdit = checkBox(frame, "chkCanEdit", id);
     row.chkEnableNull = checkBox(frame, "chkEnableNull", id);
     row.chkIsAccount = checkBox(frame, "chkIsAccount", id);
@@ -189,8 +186,11 @@ void frmSysConf::addRow(QGridLayout* grid, int line, int id) {
     int column = 1;
     for (QWidget* control : controls)
         grid->addWidget(control, line, column++, Qt::AlignCenter);
-    for (QWidget* control : controls)
-        control->installEventFilter(this);
+    for (int column = 0; column < 7; ++column) {
+        controls[column]->installEventFilter(this);
+        controls[column]->setAccessibleName(caption + QLatin1Char(' ') +
+                                            QString::fromUtf8(kHeadings[column]));
+    }
 }
 
 void frmSysConf::fill() {
@@ -201,7 +201,6 @@ void frmSysConf::fill() {
     for (int id = 1; id <= kSettingsFieldCount; ++id) {
         const FieldSettings& field = settings_.fields[static_cast<size_t>(id)];
         const Row& row = rows_[static_cast<size_t>(id)];
-        row.lblPatchPayFileSet->setText(field.field_name + QStringLiteral(":"));
         row.chkCanEdit->setChecked(field.can_edit);
         row.chkEnableNull->setChecked(field.not_null);
         row.chkIsAccount->setChecked(field.is_account);
@@ -209,16 +208,6 @@ void frmSysConf::fill() {
         row.chkLength->setText(field.length);
         row.chkMinValue->setText(field.min_value);
         row.chkMaxValue->setText(field.max_value);
-        const struct {
-            QWidget* control;
-            const char* heading;
-        } named[] = {{row.chkCanEdit, "可编辑"}, {row.chkEnableNull, "非空"},
-                     {row.chkIsAccount, "帐号"}, {row.chkIsNumric, "数值"},
-                     {row.chkLength, "长度"},    {row.chkMinValue, "最小值"},
-                     {row.chkMaxValue, "最大值"}};
-        for (const auto& control : named)
-            control.control->setAccessibleName(field.field_name + QLatin1Char(' ') +
-                                               QString::fromUtf8(control.heading));
     }
 }
 
@@ -329,6 +318,21 @@ bool frmSysConf::save() {
 }
 
 // Enter in a field moves on to the next control, as in every form of the client.
+// Sized for every frame at once where the screen allows, measured once the frames are laid out
+// in their final fonts.
+void frmSysConf::showEvent(QShowEvent* event) {
+    if (!sized_) {
+        sized_ = true;
+        auto* scroll = findChild<QScrollArea*>(QStringLiteral("scrollFields"));
+        const QSize wanted =
+            size() + scroll->widget()->sizeHint() - scroll->viewport()->size() + QSize(4, 4);
+        const QRect screen = this->screen()->availableGeometry();
+        resize(std::min(wanted.width(), screen.width() - 40),
+               std::min(wanted.height(), screen.height() - 60));
+    }
+    QDialog::showEvent(event);
+}
+
 bool frmSysConf::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

@@ -30,6 +30,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The controls of one field id.
@@ -56,6 +57,7 @@ private:
     Prompter& prompter_;
     SysConfSettings settings_;
     bool saved_ = false;
+    bool sized_ = false;
     QLineEdit* txtBankName_;
     QLineEdit* txtSysIcon_;
     QPushButton* Command1_;

@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -69,11 +70,23 @@ TEST_F(frmAboutTest, ShowsTheFixedTexts) {
     EXPECT_EQ(text("lblTitle"), QStringLiteral("澄川银行企业网上银行批量制单工具v1.2"));
     EXPECT_EQ(text("lblVersion"), QStringLiteral("版本 1.2.0"));
     EXPECT_EQ(text("lblDescription"),
-              QStringLiteral("本程序由澄川银行开发\n\r用于澄川银行企业网银用户脱机使用"));
+              QStringLiteral("本程序由澄川银行开发\n用于澄川银行企业网银用户脱机使用"));
     EXPECT_EQ(control<QPushButton>(*dialog_, QStringLiteral("cmdSysInfo"))->text(),
               QStringLiteral("系统信息(&S)..."));
+    EXPECT_TRUE(control<QLabel>(*dialog_, QStringLiteral("picIcon"))->pixmap().isNull());
     control<QPushButton>(*dialog_, QStringLiteral("cmdOK"))->click();
     EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+}
+
+TEST_F(frmAboutTest, ShowsTheConfiguredIcon) {
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("ico")));
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(folder() + QStringLiteral("ico/bank.ico"), "ICO"));
+    sharedConfig().iconPath = folder() + QStringLiteral("ico/bank.ico");
+    frmAbout about(prompter_);
+    EXPECT_FALSE(control<QLabel>(about, QStringLiteral("picIcon"))->pixmap().isNull());
+    EXPECT_FALSE(about.windowIcon().isNull());
 }
 
 TEST_F(frmAboutTest, TheFirstCandidateOnPathIsStartedInAnotherSession) {
