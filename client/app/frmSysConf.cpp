@@ -115,11 +115,10 @@ frmSysConf::frmSysConf(Prompter& prompter, QWidget* parent)
     for (int index = 0; index < 3; ++index) {
         auto* button = new QPushButton(QString::fromUtf8(captions[index]), this);
         button->setObjectName(indexed("Command2", index));
+        button->setDefault(index == 0);
         connect(button, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
         buttons->addWidget(button);
-        Command2_[static_cast<size_t>(index)] = button;
     }
-    Command2_[0]->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -63,5 +63,4 @@ private:
     QPushButton* Command1_;
     QLabel* picSysIcon_;
     std::array<Row, kSettingsFieldCount + 1> rows_{};
-    std::array<QPushButton*, 3> Command2_{};
 };
