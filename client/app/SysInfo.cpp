@@ -3,8 +3,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <unistd.h>
-
 QStringList systemInfoCandidates() {
     return {QStringLiteral("hardinfo2"),           QStringLiteral("hardinfo"),
             QStringLiteral("kinfocenter"),         QStringLiteral("gnome-system-monitor"),
@@ -21,8 +19,7 @@ bool StartSysInfo() {
         process.setStandardInputFile(QProcess::nullDevice());
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(QProcess::nullDevice());
-        // Closing the client must not take the tool with it.
-        process.setChildProcessModifier([] { ::setsid(); });
+        // startDetached gives the tool a session of its own: closing the client leaves it open.
         return process.startDetached();
     }
     return false;
