@@ -2,6 +2,9 @@
 
 #include "app/EmptyPages.h"
 #include "app/HelpWindow.h"
+#include "app/frmAbout.h"
+#include "app/frmPasswd.h"
+#include "app/frmSysConf.h"
 #include "config/AppTitle.h"
 #include "config/SharedConfig.h"
 #include "config/SysConf.h"
@@ -53,9 +56,7 @@ frmMain::frmMain(DBAccess& db, Prompter& prompter, QWidget* parent)
     , status_(new StatusPanels(this)) {
     setObjectName(QStringLiteral("frmMain"));
     SysConf conf;
-    setWindowTitle(titleFor(sharedConfig().bankName));
-    if (!sharedConfig().iconPath.isEmpty())
-        setWindowIcon(QIcon(sharedConfig().iconPath));
+    showConfiguredTitle();
     resize(1000, 680);
 
     SSTabMain_->setObjectName(QStringLiteral("SSTabMain"));
@@ -114,9 +115,6 @@ void frmMain::buildMenus() {
     helpFile->setShortcut(QKeySequence(Qt::Key_F1));
     helpFile->setShortcutContext(Qt::ApplicationShortcut);
     QAction* about = addCommand(system, "menuAbount", QStringLiteral("关于(&A)..."));
-    // The password, settings and about dialogs are not part of this window yet.
-    for (QAction* later : {passwd, option, about})
-        later->setEnabled(false);
 
     QMenu* tool = namedMenu(bar, "tool", QStringLiteral("工具(&T)"));
     QAction* advanced = addCommand(tool, "advanced", QStringLiteral("高级(&V)"));
@@ -130,6 +128,9 @@ void frmMain::buildMenus() {
     connect(menuSave_, &QAction::triggered, this, &frmMain::menuSave_Click);
     connect(exit, &QAction::triggered, this, &frmMain::menuExit_Click);
     connect(helpFile, &QAction::triggered, this, &frmMain::menuHelpFile_Click);
+    connect(passwd, &QAction::triggered, this, &frmMain::menuPasswd_Click);
+    connect(option, &QAction::triggered, this, &frmMain::option_Click);
+    connect(about, &QAction::triggered, this, &frmMain::menuAbount_Click);
 }
 
 // Buttons 3 to 5 are separators and do nothing.
@@ -203,4 +204,28 @@ void frmMain::menuExit_Click() {
 
 void frmMain::menuHelpFile_Click() {
     showProgramHelp(this, prompter_);
+}
+
+void frmMain::menuPasswd_Click() {
+    frmPasswd dialog(db_, prompter_, this);
+    dialog.exec();
+}
+
+// The dialog reloads the shared values when it opens and after each save; the title and icon
+// follow them.
+void frmMain::option_Click() {
+    frmSysConf dialog(prompter_, this);
+    dialog.exec();
+    showConfiguredTitle();
+}
+
+void frmMain::menuAbount_Click() {
+    frmAbout dialog(prompter_, this);
+    dialog.exec();
+}
+
+void frmMain::showConfiguredTitle() {
+    setWindowTitle(titleFor(sharedConfig().bankName));
+    if (!sharedConfig().iconPath.isEmpty())
+        setWindowIcon(QIcon(sharedConfig().iconPath));
 }

@@ -29,8 +29,12 @@ public:
     void menuSave_Click();
     void menuExit_Click();
     void menuHelpFile_Click();
+    void menuPasswd_Click();
+    void option_Click();
+    void menuAbount_Click();
 
 private:
+    void showConfiguredTitle();
     void createPages();
     void buildMenus();
     void buildToolbar();

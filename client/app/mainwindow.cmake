@@ -9,11 +9,12 @@ add_custom_target(client_help_files ALL
 add_library(client_mainwindow STATIC frmMain.cpp EmptyPages.cpp HelpWindow.cpp)
 target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config client_app_title
                                                client_store client_prompter client_payment_forms
-                                               Qt6::Widgets)
+                                               client_dialogs Qt6::Widgets)
 
 psd_add_test(mainwindow_test
     SOURCES tests/MainWindowFrameTest.cpp tests/MainWindowTabSwitchTest.cpp
             tests/MainWindowNewBatchTest.cpp tests/HelpWindowTest.cpp
+            tests/MainWindowDialogsTest.cpp
     LIBS client_mainwindow client_test_folder
     MAIN client_qt_test_main)
 target_compile_definitions(mainwindow_test PRIVATE

@@ -2,6 +2,7 @@
 
 // Each command has its own file in this folder and reaches down into its subsystem's core.
 #include "cli/AmountCommand.h"
+#include "cli/ChangePasswordCommand.h"
 #include "cli/PasswordCommand.h"
 #include "cli/PaymentsCommand.h"
 
@@ -10,6 +11,7 @@ std::span<const CliCommandEntry> cliCommands() {
         {"amount", "capital|format|typed|check TEXT   金额大写、两种显示格式或单笔金额检查",
          runAmountCommand},
         {"login", "PASSWORD   检查登录密码 (正确时退出码为 0)", runLoginCommand},
+        {"password", "OLD NEW   修改登录密码", runChangePasswordCommand},
         {"payments",
          "list | write FILE.plz | load FILE.plz   批量支付: 列表与合计、生成上传文件、导入上传文件",
          runPaymentsCommand},

@@ -1,10 +1,10 @@
 #include "config/SysConf.h"
 
 #include "config/SharedConfig.h"
+#include "config/SysConfEdit.h"
 #include "config/XmlFile.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <cmath>
 #include <initializer_list>
@@ -113,30 +113,6 @@ void applySysIcon(SharedConfig& config, const QString& sysIcon) {
     config.iconPath = config.programFolder + folder + QLatin1Char('/') + parts.last();
 }
 
-pugi::xml_node findElement(const pugi::xml_document& doc, int elemtId) {
-    const std::string wanted = std::to_string(elemtId);
-    for (const pugi::xml_node group : doc.document_element().children()) {
-        for (const pugi::xml_node field : group.children()) {
-            const pugi::xml_attribute id = field.attribute("id");
-            if (id && wanted == id.value())
-                return field;
-        }
-    }
-    return {};
-}
-
-void setAttribute(pugi::xml_node node, const std::string& name, const std::string& value) {
-    pugi::xml_attribute attribute = node.attribute(name.c_str());
-    if (!attribute)
-        attribute = node.append_attribute(name.c_str());
-    attribute.set_value(value.c_str());
-}
-
-bool isXmlName(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral(R"(^[A-Za-z_][A-Za-z0-9._-]*$)"));
-    return pattern.match(name).hasMatch();
-}
-
 } // namespace
 
 SysConf::SysConf() {
@@ -191,38 +167,23 @@ bool SysConf::setValues() {
     return saveGb2312Xml(doc, filePath());
 }
 
-bool SysConf::changeFile(const std::function<void(pugi::xml_document&)>& change) {
-    XmlFileDocument file;
-    if (!loadXmlFile(file, filePath()))
-        return false;
-    change(file.doc);
-    return saveGb2312Xml(file.doc, filePath());
-}
-
 bool SysConf::setAttrib2Elemt(int elemtId, const QString& attriName, const QString& value) {
-    if (!isXmlName(attriName))
-        return false;
-    return changeFile([&](pugi::xml_document& doc) {
-        if (pugi::xml_node field = findElement(doc, elemtId))
-            setAttribute(field, attriName.toStdString(), value.toStdString());
-    });
+    SysConfEdit edit(filePath());
+    return edit.isLoaded() && edit.setAttribute(elemtId, attriName, value) && edit.save();
 }
 
 QString SysConf::getAttribOfElemt(int elemtId, const QString& attriName) const {
-    XmlFileDocument file;
-    if (!loadXmlFile(file, filePath()))
-        return {};
-    return attr(findElement(file.doc, elemtId), attriName.toStdString().c_str());
+    return SysConfEdit(filePath()).attribute(elemtId, attriName);
 }
 
 bool SysConf::setBankName(const QString& my_BankName) {
-    return changeFile([&](pugi::xml_document& doc) {
-        setAttribute(doc.document_element(), "bank_name", my_BankName.toStdString());
-    });
+    SysConfEdit edit(filePath());
+    edit.setBankName(my_BankName);
+    return edit.save();
 }
 
 bool SysConf::setSysIcon(const QString& my_Sys_Icno) {
-    return changeFile([&](pugi::xml_document& doc) {
-        setAttribute(doc.document_element(), "sys_icon", my_Sys_Icno.toStdString());
-    });
+    SysConfEdit edit(filePath());
+    edit.setSysIcon(my_Sys_Icno);
+    return edit.save();
 }

@@ -2,10 +2,6 @@
 
 #include <QString>
 
-#include <pugixml.hpp>
-
-#include <functional>
-
 // The configuration file sysConf.ini in the program folder: read into the shared values, written
 // with defaults when it cannot be read, and changed one attribute at a time. Nothing is kept open
 // between calls; every operation loads the file anew.
@@ -25,14 +21,13 @@ public:
 
     // The setters load the file, change one attribute and save it. They save even when the field
     // element is missing; they return false, leaving the file untouched, when it cannot be loaded,
-    // the attribute name is not a valid XML name, or a text has no GBK form.
+    // the attribute name is not a valid XML name, a text has no GBK form or the file is marked
+    // read-only.
     bool setAttrib2Elemt(int elemtId, const QString& attriName, const QString& value);
     QString getAttribOfElemt(int elemtId, const QString& attriName) const;
     bool setBankName(const QString& my_BankName);
     bool setSysIcon(const QString& my_Sys_Icno);
 
 private:
-    bool changeFile(const std::function<void(pugi::xml_document&)>& change);
-
     QString folder_;
 };

@@ -37,7 +37,8 @@ protected:
 TEST_F(CliTest, HelpNamesOptionsAndCommands) {
     const Run run = cli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word : {"--home DIR", "--yes", "--version", "login PASSWORD"})
+    for (const char* word :
+         {"--home DIR", "--yes", "--version", "login PASSWORD", "password OLD NEW"})
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(word))) << word;
 }
 
