@@ -25,8 +25,8 @@ namespace {
 
 // The roster's name box and the loader take 30 characters, a remark 60: what is stored here can
 // always be loaded back from the upload file.
-const int kNameMaxLength = 30;
-const int kRemarkMaxLength = 60;
+const qsizetype kNameMaxLength = 30;
+const qsizetype kRemarkMaxLength = 60;
 
 template <typename T> T* named(QWidget* parent, const char* name) {
     T* widget = new T(parent);
@@ -86,12 +86,10 @@ void frmLaborage::buildControls() {
     lblPaySerialNo_ = named<QLabel>(this, "lblPaySerialNo");
     comboAccNo_ = editableCombo(this, "comboAccNo", QStringLiteral("请选择或输入收款人账号"));
     comboName_ = editableCombo(this, "comboName", QStringLiteral("请选择或输入收款人名称"));
-    comboName_->lineEdit()->setMaxLength(kNameMaxLength);
     txtAmount_ = named<QLineEdit>(this, "txtAmount");
     lblCnPayAmount_ = named<QLabel>(this, "lblCnPayAmount");
     lblCnPayAmount_->setMinimumWidth(260);
     comboRemark_ = editableCombo(this, "comboRemark");
-    comboRemark_->lineEdit()->setMaxLength(kRemarkMaxLength);
     cmdAdd_ = named<QPushButton>(this, "cmdAdd");
     cmdAdd_->setText(QStringLiteral("保存指令"));
     cmdUpdate_ = named<QPushButton>(this, "cmdUpdate");
@@ -220,16 +218,29 @@ bool frmLaborage::checkForm() {
             return false;
         }
     }
-    const QString refused = formAmountRefusal(txtAmount_->text());
-    if (refused.isEmpty())
-        return true;
-    messages_.show(refused);
-    if (!txtAmount_->text().trimmed().isEmpty()) {
-        txtAmount_->clear();
-        lblCnPayAmount_->clear();
+    if (const QString refused = formAmountRefusal(txtAmount_->text()); !refused.isEmpty()) {
+        messages_.show(refused);
+        if (!txtAmount_->text().trimmed().isEmpty()) {
+            txtAmount_->clear();
+            lblCnPayAmount_->clear();
+        }
+        focusAndSelect(txtAmount_);
+        return false;
     }
-    focusAndSelect(txtAmount_);
-    return false;
+    const struct {
+        QComboBox* field;
+        qsizetype maximum;
+        const char* message;
+    } lengths[] = {{comboName_, kNameMaxLength, "收款人名称长度超过最长30位的长度"},
+                   {comboRemark_, kRemarkMaxLength, "备注长度超过最长60位的长度"}};
+    for (const auto& [field, maximum, message] : lengths) {
+        if (field->currentText().trimmed().toUcs4().size() > maximum) {
+            messages_.show(QString::fromUtf8(message));
+            focusAndSelect(field);
+            return false;
+        }
+    }
+    return true;
 }
 
 LaborageInstruction frmLaborage::instruction() const {
@@ -242,6 +253,7 @@ void frmLaborage::clearForm() {
         clearCombo(combo);
     txtAmount_->clear();
     lblCnPayAmount_->clear();
+    comboAccNo_->setFocus();
 }
 
 void frmLaborage::refreshList() {

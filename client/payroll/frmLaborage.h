@@ -42,6 +42,7 @@ private:
 
     bool checkForm();
     LaborageInstruction instruction() const;
+    // Empties the four fields and the capital label; the account box is ready for the next one.
     void clearForm();
     void refreshList();
 

@@ -130,6 +130,8 @@ TEST_F(frmLaborageTest, AmountIsCheckedAfterTheFieldRules) {
         {"张三", "12.345", "金额格式错误", ""},
         {"张三", "100000000000.01", "金额范围超过系统限制", ""},
         {"张三", "0", "金额必须大于零元", ""},
+        {"张三张三张三张三张三张三张三张三张三张三张三张三张三张三张三张", "1",
+         "收款人名称长度超过最长30位的长度", "1"},
     };
     auto editor = openEditor();
     for (const auto& c : cases) {
@@ -139,7 +141,17 @@ TEST_F(frmLaborageTest, AmountIsCheckedAfterTheFieldRules) {
         EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(c.message)}) << c.amount;
         EXPECT_EQ(text(editor.get(), "txtAmount"), QString::fromUtf8(c.left)) << c.amount;
     }
+    prompter_.clear();
+    fill(*editor, "6222000011111111", "张三", "1", QString(61, QChar(0x8D44)));
+    click(editor.get(), "cmdAdd");
+    EXPECT_EQ(prompter_.texts(), QStringList{"备注长度超过最长60位的长度"});
     EXPECT_EQ(count("laborage"), 0);
+
+    // What the loader accepts is accepted here: 30 name and 60 remark characters.
+    prompter_.clear();
+    fill(*editor, "6222000011111111", QString(30, QChar(0x5F20)), "1", QString(60, QChar(0x8D44)));
+    click(editor.get(), "cmdAdd");
+    EXPECT_EQ(prompter_.texts(), QStringList{"新建指令成功"});
 }
 
 TEST_F(frmLaborageTest, ChangeKeepsTheStoredHolderNameAndTrims) {
