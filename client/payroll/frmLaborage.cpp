@@ -147,8 +147,9 @@ void frmLaborage::connectControls() {
     connect(cmdUpdate_, &QPushButton::clicked, this, &frmLaborage::cmdUpdate_Click);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmLaborage::cmdDelete_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
-    for (QWidget* field : {comboAccNo_, comboName_, comboRemark_})
-        field->installEventFilter(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             comboAccNo_, comboName_, comboRemark_, cmdAdd_, cmdUpdate_, cmdDelete_, cmdClose_})
+        control->installEventFilter(this);
     // Leaving the amount box or Enter in it refreshes the amount and its capital spelling.
     new AmountField(*txtAmount_, *lblCnPayAmount_, messages_.prompter());
 }
@@ -167,7 +168,11 @@ bool frmLaborage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
+            // Enter presses a focused button and moves on from a field.
+            if (auto* button = qobject_cast<QPushButton*>(watched))
+                button->click();
+            else
+                focusNextChild();
             return true;
         }
     }

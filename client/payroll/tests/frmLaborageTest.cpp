@@ -1,6 +1,7 @@
 #include "payroll/frmLaborage.h"
 #include "payroll/tests/PayrollWidgetFixture.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -95,6 +96,28 @@ TEST_F(frmLaborageTest, SaveStoresTrimmedPlainValuesClearsTheFormAndStaysOpen) {
     // The header row counts: four instructions show position 5 for the next one.
     EXPECT_EQ(text(editor.get(), "lblPayIdx"), "5");
     EXPECT_EQ(status_.panel(2), "4");
+}
+
+TEST_F(frmLaborageTest, EnterMovesThroughTheFieldsAndPressesTheFocusedButton) {
+    auto editor = openEditor();
+    editor->show();
+    QApplication::setActiveWindow(editor.get());
+    fill(*editor, "6222000011119999", "赵六", "10");
+    const auto enter = [](QWidget* target) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+    };
+    auto* account = find<QComboBox>(editor.get(), "comboAccNo");
+    account->setFocus();
+    enter(account);
+    EXPECT_TRUE(find<QComboBox>(editor.get(), "comboName")->hasFocus());
+    EXPECT_EQ(count("laborage"), 0);
+
+    enter(find<QPushButton>(editor.get(), "cmdAdd"));
+    EXPECT_EQ(prompter_.texts(), QStringList{"新建指令成功"});
+    EXPECT_EQ(count("laborage"), 1);
+    enter(find<QPushButton>(editor.get(), "cmdClose"));
+    EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(frmLaborageTest, SecondInstructionForAnAccountAsksFirst) {
