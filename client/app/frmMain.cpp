@@ -11,6 +11,7 @@
 #include "page/StatusPanels.h"
 #include "page/TabPage.h"
 #include "payment/PaymentTab.h"
+#include "payroll/LaborageTab.h"
 #include "store/DBAccess.h"
 #include "store/Prompter.h"
 
@@ -79,10 +80,7 @@ QString frmMain::titleFor(const QString& bankName) {
 // Each list replaces its empty page here once it is built.
 void frmMain::createPages() {
     payment_ = new PaymentTab(db_, prompter_, *status_);
-    laborage_ =
-        new EmptyBatchPage(db_, *status_, QStringLiteral("Laborage_"),
-                           QStringLiteral("select count(pay_amount) as totalNum from laborage"),
-                           QStringLiteral("menuLaborage"), QStringLiteral("代发工资/代报销(&L)"));
+    laborage_ = new LaborageTab(db_, prompter_, *status_);
     pages_ = {payment_,
               laborage_,
               new EmptyPage(*status_, QStringLiteral("PayAccList_")),

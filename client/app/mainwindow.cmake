@@ -9,7 +9,8 @@ add_custom_target(client_help_files ALL
 add_library(client_mainwindow STATIC frmMain.cpp EmptyPages.cpp HelpWindow.cpp)
 target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config client_app_title
                                                client_store client_prompter client_payment_forms
-                                               client_dialogs Qt6::Widgets)
+                                               client_dialogs client_payroll_forms
+                                               Qt6::Widgets)
 
 psd_add_test(mainwindow_test
     SOURCES tests/MainWindowFrameTest.cpp tests/MainWindowTabSwitchTest.cpp
@@ -29,3 +30,12 @@ psd_add_test(payment_mainwindow_test
 target_compile_definitions(payment_mainwindow_test PRIVATE
     PSD_TEST_USERDB="${PSD_USERDB}" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
 add_dependencies(payment_mainwindow_test client_userdb)
+
+# The payroll tab in the main window.
+psd_add_test(payroll_mainwindow_test
+    SOURCES tests/PayrollMainWindowTest.cpp
+    LIBS client_mainwindow client_test_folder
+    MAIN client_qt_test_main)
+target_compile_definitions(payroll_mainwindow_test PRIVATE
+    PSD_TEST_USERDB="${PSD_USERDB}" PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
+add_dependencies(payroll_mainwindow_test client_userdb)

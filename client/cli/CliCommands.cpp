@@ -5,6 +5,7 @@
 #include "cli/ChangePasswordCommand.h"
 #include "cli/PasswordCommand.h"
 #include "cli/PaymentsCommand.h"
+#include "cli/PayrollCommand.h"
 
 std::span<const CliCommandEntry> cliCommands() {
     static const CliCommandEntry table[] = {
@@ -15,6 +16,10 @@ std::span<const CliCommandEntry> cliCommands() {
         {"payments",
          "list | write FILE.plz | load FILE.plz   批量支付: 列表与合计、生成上传文件、导入上传文件",
          runPaymentsCommand},
+        {"payroll",
+         "list | write FILE.dfz | load FILE.dfz   代发工资/代报销: "
+         "列表与合计、生成上传文件、导入上传文件",
+         runPayrollCommand},
     };
     return table;
 }

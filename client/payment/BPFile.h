@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/XmlFile.h"
+#include "files/RecordFile.h"
 
 #include <QString>
 
@@ -59,19 +59,17 @@ BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizety
 // A batch payment file loaded for reading its records.
 class BPFileDocument {
 public:
-    // Refused: not a regular file, or too large to be an upload file.
     enum class Status { Loaded, Unreadable, Refused, NotWellFormed, NoRecordList };
 
     Status load(const QString& path);
     // Why the file could not be read or was refused, naming it.
-    const QString& detail() const { return detail_; }
+    const QString& detail() const { return file_.detail(); }
 
     // Hands every Record below RecordList, in document order, to `take` with its position (1 for
     // the first), fields trimmed and missing ones empty; stops early when `take` returns false.
     bool forEachRecord(const std::function<bool(const BPRecord&, qsizetype)>& take) const;
 
 private:
-    XmlFileDocument file_;
+    RecordFile file_;
     pugi::xml_node recordList_;
-    QString detail_;
 };

@@ -57,6 +57,8 @@ create table person_payee_acc (
     cert_type text,
     cert_code text
 );
+-- The payroll file loader looks every record's person up by account number.
+create index person_payee_acc_acc_no on person_payee_acc (acc_no);
 
 create table user_remark (
     remark text

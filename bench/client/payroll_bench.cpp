@@ -1,0 +1,138 @@
+// Writes and loads a payroll batch of 100 000 instructions and reloads the payroll tab with them,
+// printing the time of each step beside the payment figures.
+#include "config/SharedConfig.h"
+#include "files/ClientMessages.h"
+#include "page/StatusPanels.h"
+#include "payroll/GZFile.h"
+#include "payroll/LaborageTab.h"
+#include "payroll/PayrollFileCommands.h"
+#include "store/DBAccess.h"
+#include "store/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+constexpr int kInstructions = 100000;
+
+// Wall-clock and processor time of one step; the machine may be shared, so both are printed.
+struct Timing {
+    double wall;
+    double cpu;
+};
+
+Timing seconds(const std::function<void()>& step) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
+    step();
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+            static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
+}
+
+void report(const char* step, const Timing& timing) {
+    std::printf("  %-28s %7.3f s wall, %7.3f s processor\n", step, timing.wall, timing.cpu);
+}
+
+// The batch, with every second person already in the roster: the load adds the other half.
+bool fillBatch(const QString& database) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
+        return false;
+    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+    sqlite3_stmt* instruction = nullptr;
+    sqlite3_prepare_v2(db,
+                       "insert into laborage (serial_no,acc_no,acc_name,pay_amount,remark) values "
+                       "(?,?,?,?,'工资 & 奖金')",
+                       -1, &instruction, nullptr);
+    sqlite3_stmt* person = nullptr;
+    sqlite3_prepare_v2(db,
+                       "insert into person_payee_acc (acc_no,acc_name,cert_type,cert_code) values "
+                       "(?,?,'1','')",
+                       -1, &person, nullptr);
+    for (int i = 0; i < kInstructions; ++i) {
+        const QByteArray serial =
+            QByteArray("20240101120000") + QByteArray::number(i).rightJustified(8, '0');
+        const QByteArray account = "622200" + QByteArray::number(1000000000 + i);
+        const QByteArray name = QStringLiteral("员工%1").arg(i).toUtf8();
+        const QByteArray amount = QByteArray::number(i % 100000) + "." +
+                                  QByteArray::number(i % 100).rightJustified(2, '0');
+        const QByteArray values[] = {serial, account, name, amount};
+        for (int v = 0; v < 4; ++v)
+            sqlite3_bind_text(instruction, v + 1, values[v].constData(),
+                              static_cast<int>(values[v].size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(instruction) != SQLITE_DONE)
+            return false;
+        sqlite3_reset(instruction);
+        if (i % 2 == 0) {
+            sqlite3_bind_text(person, 1, account.constData(), static_cast<int>(account.size()),
+                              SQLITE_TRANSIENT);
+            sqlite3_bind_text(person, 2, name.constData(), static_cast<int>(name.size()),
+                              SQLITE_TRANSIENT);
+            if (sqlite3_step(person) != SQLITE_DONE)
+                return false;
+            sqlite3_reset(person);
+        }
+    }
+    sqlite3_finalize(instruction);
+    sqlite3_finalize(person);
+    const bool ok = sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/");
+    sharedConfig().programFolder = folder;
+    if (!QFile::copy(QStringLiteral(PSD_BENCH_USERDB), folder + "userdb.db") ||
+        !fillBatch(folder + "userdb.db")) {
+        std::fprintf(stderr, "cannot prepare the database\n");
+        return 1;
+    }
+    ScriptedPrompter prompter;
+    DBAccess db(folder, prompter);
+    ClientMessages messages(prompter);
+    StatusPanels status;
+    LaborageTab tab(db, prompter, status);
+
+    const Timing reload = seconds([&] { tab.resetLaborage(); });
+    const QString file = folder + "batch.dfz";
+    const Timing write =
+        seconds([&] { writePayrollFile(db, messages, tab.laborageList(), [&] { return file; }); });
+    const Timing read = seconds([&] { GZFileDocument().load(file); });
+    const Timing load = seconds([&] {
+        loadPayrollFile(
+            db, messages, tab.laborageList(), [&] { return file; }, [] {});
+    });
+    const Timing reloadAfterLoad = seconds([&] { tab.resetLaborage(); });
+
+    const QStringList shown = prompter.texts();
+    const std::optional<RecordSet> persons =
+        db.Query(QStringLiteral("select count(*) from person_payee_acc"));
+    const bool ok = status.panel(2) == QString::number(kInstructions) && persons &&
+                    persons->value(0, 0).toInt() == kInstructions &&
+                    shown.contains(QStringLiteral("代发工资/代报销文件生成完毕")) &&
+                    shown.contains(QStringLiteral("导入代发工资/代报销文件完毕"));
+    std::printf("payroll batch of %d instructions (%lld bytes written, %d persons added)\n",
+                kInstructions, static_cast<long long>(QFile(file).size()), kInstructions / 2);
+    report("tab reload:", reload);
+    report("write upload file:", write);
+    report("parse upload file (in load):", read);
+    report("load upload file:", load);
+    report("tab reload after load:", reloadAfterLoad);
+    if (!ok)
+        std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
+    return ok ? 0 : 1;
+}

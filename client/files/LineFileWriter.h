@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// What every upload and list file writer of the client shares: one element per line, indented
+// by tabs and ended by CR LF, values escaped, and the whole file written as GBK bytes to a
+// temporary name that is renamed into place only when every line was written.
+namespace XmlLines {
+
+// `<name>escaped value</name>` on a line of its own.
+void appendElement(QString& out, int depth, const char* name, const QString& value);
+// A bare tag such as `<Record>` or `</Record>` on a line of its own.
+void appendTag(QString& out, int depth, const char* tag);
+
+} // namespace XmlLines
+
+struct LineFileResult {
+    enum class Status { Written, Unrepresentable, FileError };
+    Status status = Status::Written;
+    // Unrepresentable: the record (0 for the first) whose lines GBK cannot hold; -1 when it is
+    // the head or the tail.
+    qsizetype record = -1;
+    QString detail; // FileError: what the system said
+};
+
+// Appends the lines of the record at a position (0 for the first).
+using AppendRecordLines = std::function<void(QString& out, qsizetype index)>;
+
+// Writes `head`, the lines of `count` records and `tail`. A character that GBK cannot hold
+// stops the write: the temporary file is dropped and an existing file keeps its old content.
+LineFileResult writeGbkLineFile(const QString& path, const QString& head, qsizetype count,
+                                const AppendRecordLines& appendRecord, const QString& tail);
+
+// The first character (a surrogate pair counts as one) that GBK cannot hold; "" when there is
+// none.
+QString firstNonGbkCharacter(const QString& text);

@@ -1,0 +1,60 @@
+#include "payroll/LaborageList.h"
+
+#include "amount/AmountConvert.h"
+#include "amount/AmountFen.h"
+#include "amount/AmountText.h"
+#include "store/DBAccess.h"
+
+namespace {
+
+// Summed by the database in whole fen (64-bit integers), never in binary floating point.
+const QString kTotalsQuery =
+    QStringLiteral("select count(pay_amount) as totalNum,"
+                   "sum(cast(round(pay_amount*100) as integer)) as totalFen from laborage");
+
+const QString kListQuery =
+    QStringLiteral("select a.serial_no as 流水号,a.acc_no as 账号,a.acc_name as 户名,"
+                   "a.pay_amount as 金额,a.remark as 备注 from laborage a order by a.serial_no");
+
+} // namespace
+
+const std::array<QString, LaborageList::kColumns> LaborageList::kHeaders = {
+    QStringLiteral("序号"), QStringLiteral("流水号"), QStringLiteral("账号"),
+    QStringLiteral("户名"), QStringLiteral("金额"),   QStringLiteral("备注")};
+
+QString storedAmountText(const QVariant& value) {
+    if (value.typeId() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'f', 2);
+    return value.toString();
+}
+
+void LaborageList::reload(DBAccess& db) {
+    *this = LaborageList();
+    if (const std::optional<RecordSet> totals = db.Query(kTotalsQuery);
+        totals && totals->rowCount() > 0) {
+        count_ = totals->value(0, QStringLiteral("totalNum")).toString();
+        if (count_ != QStringLiteral("0"))
+            total_ = formatAmount(
+                fenToAmount(totals->value(0, QStringLiteral("totalFen")).toLongLong()));
+        capital_ = convertToCapital(removeThousandSeparators(total_));
+    }
+    rows_ = db.Query(kListQuery);
+    if (!rows_)
+        return;
+    for (int column = 1; column < kColumns; ++column)
+        sources_[static_cast<size_t>(column - 1)] =
+            rows_->columnIndex(kHeaders[static_cast<size_t>(column)]);
+}
+
+QString LaborageList::cell(qsizetype row, int column) const {
+    if (row < 1 || column < 0 || column >= kColumns)
+        return {};
+    if (column == 0)
+        return QString::number(row);
+    if (row > size())
+        return {};
+    const QVariant value =
+        rows_->value(static_cast<int>(row - 1), sources_[static_cast<size_t>(column - 1)]);
+    return column == kAmountColumn ? formatAmount(storedAmountText(value).trimmed())
+                                   : value.toString();
+}

@@ -1,0 +1,181 @@
+#include "payroll/LaborageTab.h"
+
+#include "files/FileChoosers.h"
+#include "page/StatusPanels.h"
+#include "payroll/LaborageEditing.h"
+#include "payroll/LaborageTableModel.h"
+#include "payroll/PayrollFileCommands.h"
+#include "payroll/frmLaborage.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Wide enough for the headers and for 22-digit numbers; the serial column is never shown.
+const int kColumnWidths[LaborageList::kColumns] = {48, 0, 200, 150, 130, 260};
+
+} // namespace
+
+LaborageTab::LaborageTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWidget* parent)
+    : BatchTabPage(parent)
+    , db_(db)
+    , messages_(prompter)
+    , store_(db)
+    , status_(status)
+    , model_(new LaborageTableModel(list_, this))
+    , grid_(new QTableView(this))
+    , menuLaborage_(new QMenu(QStringLiteral("代发工资/代报销(&L)"), this)) {
+    setObjectName(QStringLiteral("Laborage_"));
+    grid_->setObjectName(QStringLiteral("Laborage_DataGrid"));
+    grid_->setModel(model_);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(22);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    for (int column = 0; column < LaborageList::kColumns; ++column)
+        grid_->setColumnWidth(column, kColumnWidths[column]);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    grid_->setColumnHidden(LaborageList::kSerialColumn, true);
+    connect(grid_, &QTableView::doubleClicked, this, [this] { menuUpdateLaborage_Click(); });
+    connect(grid_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { menuLaborage_->popup(grid_->viewport()->mapToGlobal(at)); });
+
+    buildMenu();
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Laborage_Frame"));
+    grid_->setParent(frame);
+    auto* inside = new QVBoxLayout(frame);
+    inside->addWidget(grid_, 1);
+    auto* buttons = new QHBoxLayout;
+    buildButtons(buttons);
+    inside->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
+}
+
+void LaborageTab::buildMenu() {
+    menuLaborage_->setObjectName(QStringLiteral("menuLaborage"));
+    const struct {
+        const char* name;
+        const char* text;
+        void (LaborageTab::*run)();
+    } entries[] = {
+        {"menuNewLaborage", "新增指令", &LaborageTab::menuNewLaborage_Click},
+        {"menuUpdateLaborage", "修改或删除指令", &LaborageTab::menuUpdateLaborage_Click},
+        {"menuDeleteLaborage", "删除指令", &LaborageTab::menuDeleteLaborage_Click},
+        {"menuWriteLaborageFile", "生成上传文件", &LaborageTab::menuWriteLaborageFile_Click},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = menuLaborage_->addAction(QString::fromUtf8(entry.text));
+        action->setObjectName(QLatin1String(entry.name));
+        connect(action, &QAction::triggered, this, [this, run = entry.run] { (this->*run)(); });
+    }
+}
+
+void LaborageTab::buildButtons(QHBoxLayout* row) {
+    const struct {
+        const char* name;
+        const char* text;
+        void (LaborageTab::*run)();
+    } buttons[] = {
+        {"Laborage_cmdNewBut", "新增指令", &LaborageTab::menuNewLaborage_Click},
+        {"Laborage_cmdUpdateBut", "修改或删除指令", &LaborageTab::menuUpdateLaborage_Click},
+        {"Laborage_cmdDeleteBut", "删除指令", &LaborageTab::menuDeleteLaborage_Click},
+        {"Laborage_cmdWriteFileBut", "生成上传文件", &LaborageTab::menuWriteLaborageFile_Click},
+        {"Laborage_cmdLoadFileBut", "导入上传文件", &LaborageTab::cmdLoadLaborageFile_Click},
+    };
+    for (const auto& button : buttons) {
+        auto* widget = new QPushButton(QString::fromUtf8(button.text), this);
+        widget->setObjectName(QLatin1String(button.name));
+        connect(widget, &QPushButton::clicked, this, [this, run = button.run] { (this->*run)(); });
+        row->addWidget(widget);
+    }
+    row->addStretch(1);
+}
+
+void LaborageTab::resetLaborage() {
+    list_.reload(db_);
+    model_->refresh();
+    // Column 0 is the selection mark: nothing is chosen until a data cell is clicked.
+    grid_->setCurrentIndex(model_->index(0, 0));
+    status_.setPanel(1, QStringLiteral("总笔数"));
+    status_.setPanel(2, list_.countText());
+    status_.setPanel(3, QStringLiteral("总金额"));
+    status_.setPanel(4, list_.totalText());
+    status_.setPanel(5, QStringLiteral("大写金额"));
+    status_.setPanel(6, list_.capitalText());
+}
+
+void LaborageTab::clearList() {
+    list_ = LaborageList();
+    model_->refresh();
+}
+
+qsizetype LaborageTab::currentGridRow() const {
+    const QModelIndex current = grid_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+QString LaborageTab::currentSerial() const {
+    return list_.cell(currentGridRow(), LaborageList::kSerialColumn).trimmed();
+}
+
+void LaborageTab::menuNewLaborage_Click() {
+    frmLaborage editor(db_, messages_.prompter(), this);
+    editor.setParentForm(this);
+    editor.setPayIdx(list_.showsInstructions() ? static_cast<int>(list_.gridRowCount()) : 1);
+    editor.enableChange(false);
+    editor.exec();
+}
+
+void LaborageTab::menuUpdateLaborage_Click() {
+    if (currentSerial().isEmpty())
+        return;
+    if (grid_->currentIndex().column() < 1) {
+        messages_.show(QStringLiteral("请先选择代发工资/代报销指令"));
+        return;
+    }
+    const qsizetype row = currentGridRow();
+    const auto cell = [this, row](int column) {
+        return list_.cell(row, column);
+    };
+    frmLaborage editor(db_, messages_.prompter(), this);
+    editor.setParentForm(this);
+    editor.setPayIdx(static_cast<int>(row));
+    editor.setRecordValue(cell(LaborageList::kSerialColumn), cell(LaborageList::kAccountColumn),
+                          cell(LaborageList::kNameColumn), cell(LaborageList::kAmountColumn),
+                          cell(LaborageList::kRemarkColumn));
+    editor.enableSave(false);
+    editor.exec();
+}
+
+void LaborageTab::menuDeleteLaborage_Click() {
+    const QString serial = currentSerial();
+    if (serial.isEmpty())
+        return;
+    if (deleteLaborage(store_, messages_, serial))
+        resetLaborage();
+}
+
+void LaborageTab::menuWriteLaborageFile_Click() {
+    writePayrollFile(db_, messages_, list_,
+                     [this] { return getSaveFileName(messages_, QStringLiteral("dfz")); });
+}
+
+void LaborageTab::cmdLoadLaborageFile_Click() {
+    loadPayrollFile(
+        db_, messages_, list_, [this] { return getOpenFileName(messages_, QStringLiteral("dfz")); },
+        [this] { resetLaborage(); });
+}

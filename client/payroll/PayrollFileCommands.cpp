@@ -1,0 +1,175 @@
+#include "payroll/PayrollFileCommands.h"
+
+#include "amount/AmountChecks.h"
+#include "files/ClientMessages.h"
+#include "payroll/GZFile.h"
+#include "payroll/LaborageList.h"
+#include "store/DBAccess.h"
+#include "store/MakeSerialNo.h"
+
+#include <QDate>
+
+namespace {
+
+using Status = FileCommandOutcome::Status;
+
+const QString kWriteQuery =
+    QStringLiteral("select a.serial_no,a.acc_no,a.acc_name,a.pay_amount,a.remark"
+                   " from laborage a order by a.serial_no");
+const QString kInsertLoaded = QStringLiteral(
+    "insert into laborage (serial_no,acc_no,acc_name,pay_amount,remark) values (?,?,?,?,?)");
+// Persons are found by account number alone: the file carries no certificate data.
+const QString kFindPerson =
+    QStringLiteral("select acc_no,acc_name,cert_type,cert_code from person_payee_acc"
+                   " where acc_no = ?");
+const QString kInsertPerson =
+    QStringLiteral("insert into person_payee_acc (acc_no,acc_name) values (?,?)");
+
+const QString kNothingToWrite = QStringLiteral("无指令需要生成代发工资/代报销文件");
+const QString kLoadFileError = QStringLiteral("文件读写错误，导入代发工资/代报销文件失败");
+
+// The roster's name box holds 30 characters, a comment 60.
+const qsizetype kNameMaxLength = 30;
+const qsizetype kCommentMaxLength = 60;
+
+qsizetype characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (const QChar c : text)
+        count += c.isLowSurrogate() ? 0 : 1;
+    return count;
+}
+
+QString numbered(qsizetype n, const char* text) {
+    return QStringLiteral("第") + QString::number(n) + QString::fromUtf8(text);
+}
+
+// Why record n may not be stored, or "" when it may; `money` gets its plain form.
+QString refusal(const GZRecord& record, qsizetype n, QString& money) {
+    if (record.recAcc.isEmpty())
+        return numbered(n, "条记录中的收款账号格式错误，文件导入被中止");
+    const qsizetype name = characterCount(record.recAccName);
+    if (name == 0 || name > kNameMaxLength)
+        return numbered(n, "条记录中的收款户名数据长度错误，文件导入被中止");
+    const FileAmount amount = checkFileAmount(record.money);
+    if (amount.check != FileAmount::Check::Ok)
+        return fileAmountRefusal(amount.check, n);
+    if (characterCount(record.comment) > kCommentMaxLength)
+        return numbered(n, "条记录中的备注长度过长，文件导入被中止");
+    money = amount.plain;
+    return {};
+}
+
+void rollBackQuietly(DBAccess& db) {
+    try {
+        db.Rollback();
+    } catch (const TransactionError&) {
+        // Nothing was begun, or the connection is gone: there is nothing left to undo.
+    }
+}
+
+// Deletes the batch, then checks and stores every record; the first failure is reported and
+// rolled back.
+bool replaceBatch(DBAccess& db, ClientMessages& messages, const GZFileDocument& file) {
+    if (!db.Delete(QStringLiteral("delete from laborage"))) {
+        db.Rollback();
+        messages.show(QStringLiteral("清除原有数据时发生错误，文件导入被中止"));
+        return false;
+    }
+    SerialSequence serials;
+    const auto stop = [&](const QString& message) {
+        db.Rollback();
+        messages.show(message);
+        return false;
+    };
+    return file.forEachRecord([&](const GZRecord& r, qsizetype n) {
+        QString money;
+        if (const QString refused = refusal(r, n, money); !refused.isEmpty())
+            return stop(refused);
+        const std::optional<RecordSet> person = db.Query(kFindPerson, {r.recAcc});
+        if (!person ||
+            (person->rowCount() == 0 && !db.Insert(kInsertPerson, {r.recAcc, r.recAccName})))
+            return stop(
+                QStringLiteral("添加第%1条记录中的收款账户信息时发生错误，文件导入被中止").arg(n));
+        if (!db.Insert(kInsertLoaded, {serials.next(), r.recAcc, r.recAccName, money, r.comment}))
+            return stop(QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(n));
+        return true;
+    });
+}
+
+} // namespace
+
+FileCommandOutcome writePayrollFile(DBAccess& db, ClientMessages& messages,
+                                    const LaborageList& list,
+                                    const PayrollPathChooser& choosePath) {
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    if (!list.showsInstructions()) {
+        messages.show(kNothingToWrite);
+        return {Status::Failed, {}};
+    }
+    const QString path = choosePath().trimmed();
+    if (path.isEmpty())
+        return {Status::Stopped, {}};
+    const std::optional<RecordSet> rows = db.Query(kWriteQuery);
+    if (!rows || rows->rowCount() == 0) {
+        messages.show(kNothingToWrite);
+        return {Status::Failed, {}};
+    }
+    const GZSummary summary{today, list.totalText(), list.countText()};
+    const GZWriteResult written =
+        writeGZFile(path, summary, rows->rowCount(), [&rows](qsizetype i) {
+            const int row = static_cast<int>(i);
+            return GZRecord{rows->value(row, 0).toString(), rows->value(row, 1).toString(),
+                            rows->value(row, 2).toString(), storedAmountText(rows->value(row, 3)),
+                            rows->value(row, 4).toString()};
+        });
+    switch (written.status) {
+    case GZWriteResult::Status::Written:
+        messages.show(QStringLiteral("代发工资/代报销文件生成完毕"));
+        return {Status::Done, {}};
+    case GZWriteResult::Status::Unrepresentable:
+        messages.show(written.message);
+        return {Status::Failed, {}};
+    case GZWriteResult::Status::FileError:
+        break;
+    }
+    messages.show(QStringLiteral("文件读写错误，代发工资/代报销文件生成失败"));
+    return {Status::Failed, written.message};
+}
+
+FileCommandOutcome loadPayrollFile(DBAccess& db, ClientMessages& messages, const LaborageList& list,
+                                   const PayrollPathChooser& choosePath,
+                                   const std::function<void()>& reload) {
+    if (list.showsInstructions() && !messages.confirm(QStringLiteral(
+                                        "文件导入时原有数据将被全部清空，请先用“生成上传文件”功能保"
+                                        "存，请确认是否要继续?")))
+        return {Status::Stopped, {}};
+    const QString path = choosePath();
+    if (path.trimmed().isEmpty())
+        return {Status::Stopped, {}};
+    GZFileDocument file;
+    switch (file.load(path)) {
+    case GZFileDocument::Status::Loaded:
+        break;
+    case GZFileDocument::Status::NotWellFormed:
+        return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + path};
+    case GZFileDocument::Status::Refused:
+        messages.show(file.detail());
+        return {Status::Failed, file.detail()};
+    case GZFileDocument::Status::Unreadable:
+        messages.show(kLoadFileError);
+        return {Status::Failed, file.detail()};
+    }
+    try {
+        db.BeginTrans();
+        if (!replaceBatch(db, messages, file))
+            return {Status::Failed, {}};
+        db.Commit();
+    } catch (const TransactionError& error) {
+        rollBackQuietly(db);
+        messages.show(kLoadFileError);
+        return {Status::Failed, QString::fromUtf8(error.what())};
+    }
+    reload();
+    messages.show(QStringLiteral("导入代发工资/代报销文件完毕"));
+    return {Status::Done, {}};
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "files/ClientMessages.h"
+#include "payroll/LaborageStore.h"
+
+#include <QDialog>
+
+class DBAccess;
+class LaborageListOwner;
+class Prompter;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "代发工资指令": creates, changes and deletes one payroll or reimbursement instruction.
+class frmLaborage : public QDialog {
+    Q_OBJECT
+public:
+    frmLaborage(DBAccess& db, Prompter& prompter, QWidget* parent = nullptr);
+
+    void setParentForm(LaborageListOwner* pForm) { parentForm_ = pForm; }
+    void setPayIdx(int idx);
+    // Fills the dialog with a stored instruction, for a change or delete.
+    void setRecordValue(const QString& serial_no, const QString& acc_no, const QString& acc_name,
+                        const QString& pay_amt, const QString& remark);
+    void enableSave(bool enabled);
+    void enableChange(bool enabled);
+
+    void cmdAdd_Click();
+    void cmdUpdate_Click();
+    void cmdDelete_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void layOutControls();
+    void connectControls();
+    void loadLists();
+
+    bool checkForm();
+    LaborageInstruction instruction() const;
+    // Empties the four fields and the capital label; the account box is ready for the next one.
+    void clearForm();
+    void refreshList();
+
+    ClientMessages messages_;
+    LaborageStore store_;
+    LaborageListOwner* parentForm_ = nullptr;
+
+    QLabel* lblPayIdx_;
+    QLabel* lblPaySerialNo_;
+    QComboBox* comboAccNo_;
+    QComboBox* comboName_;
+    QLineEdit* txtAmount_;
+    QLabel* lblCnPayAmount_;
+    QComboBox* comboRemark_;
+    QPushButton* cmdAdd_;
+    QPushButton* cmdUpdate_;
+    QPushButton* cmdDelete_;
+    QPushButton* cmdClose_;
+};
