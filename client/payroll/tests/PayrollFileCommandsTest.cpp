@@ -1,4 +1,5 @@
 #include "payroll/PayrollFileCommands.h"
+#include "files/XmlText.h"
 #include "payroll/LaborageList.h"
 #include "payroll/tests/PayrollFixture.h"
 
@@ -26,7 +27,7 @@ protected:
         return loadPayrollFile(
             *db_, messages_, list(), [&file] { return file; }, [this] { reloaded_ = true; });
     }
-    // A payroll file of the given records (account, name, money, comment), in GBK.
+    // A payroll file of the given records (account, name, money, comment), escaped, in GBK.
     QString file(const std::vector<std::array<QString, 4>>& records,
                  const char* name = "in.dfz") const {
         QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<GZFile>"
@@ -35,7 +36,8 @@ protected:
             text += QStringLiteral("<Record><Date>20260105</Date><DetailSign>1</DetailSign>"
                                    "<OrderNo>9</OrderNo><RecAcc>%1</RecAcc><RecAccName>%2"
                                    "</RecAccName><Money>%3</Money><Comment>%4</Comment></Record>")
-                        .arg(r[0], r[1], r[2], r[3]);
+                        .arg(XmlText::escape(r[0]), XmlText::escape(r[1]), XmlText::escape(r[2]),
+                             XmlText::escape(r[3]));
         text += QStringLiteral("</RecordList></GZFile>");
         const QString out = path(name);
         QFile bytes(out);
