@@ -8,6 +8,7 @@
 #include "page/StatusPanels.h"
 #include "page/TabPage.h"
 #include "payment/PaymentTab.h"
+#include "refdata/PayAccTab.h"
 #include "store/DBAccess.h"
 #include "store/Prompter.h"
 
@@ -84,7 +85,7 @@ void frmMain::createPages() {
                            QStringLiteral("menuLaborage"), QStringLiteral("代发工资/代报销(&L)"));
     pages_ = {payment_,
               laborage_,
-              new EmptyPage(*status_, QStringLiteral("PayAccList_")),
+              new PayAccTab(db_, prompter_, *status_),
               new EmptyPage(*status_, QStringLiteral("PayeeAccList_")),
               new EmptyPage(*status_, QStringLiteral("EmployeeList_")),
               new EmptyPage(*status_, QStringLiteral("UserRemarkList_"))};

@@ -3,6 +3,7 @@
 // Each command has its own file in this folder and reaches down into its subsystem's core.
 #include "cli/AmountCommand.h"
 #include "cli/PasswordCommand.h"
+#include "cli/PayersCommand.h"
 #include "cli/PaymentsCommand.h"
 
 std::span<const CliCommandEntry> cliCommands() {
@@ -13,6 +14,8 @@ std::span<const CliCommandEntry> cliCommands() {
         {"payments",
          "list | write FILE.plz | load FILE.plz   批量支付: 列表与合计、生成上传文件、导入上传文件",
          runPaymentsCommand},
+        {"payers", "list | export FILE.xml | import FILE.xml   付款账户: 列表、导出、导入",
+         runPayersCommand},
     };
     return table;
 }

@@ -1,0 +1,76 @@
+#include "testsupport/TempProgramFolder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The reference list commands of payslipdesk-cli, run from the staged program folder as child
+// processes on a copy of the delivered database.
+class RefListCliTest : public ::testing::Test {
+protected:
+    struct Run {
+        int exitCode;
+        QString out;
+        QString err;
+    };
+
+    Run cli(const QStringList& arguments) const {
+        QProcess process;
+        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
+                      QStringList{"--home", home_.folder()} + arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    void sql(const QString& statement) const { home_.sql(statement); }
+    QStringList rows(const QString& query) const { return home_.rows(query); }
+
+    TempProgramFolder home_{QStringLiteral(PSD_TEST_USERDB)};
+};
+
+TEST_F(RefListCliTest, PayersListExportAndImport) {
+    sql("insert into pay_acc (acc_no,acc_name) values ('6222000000000000000001','甲&乙')");
+    const Run listed = cli({"payers", "list"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_EQ(listed.out, "序号\t付款账号\t户名\t币种\n"
+                          "1\t6222000000000000000001\t甲&乙\t人民币\n"
+                          "总笔数\t1\n");
+
+    const QString file = home_.path("payers.xml");
+    const Run exported = cli({"payers", "export", file});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.err.contains("导出付款账号完毕"));
+    const Run kept = cli({"payers", "export", file});
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_TRUE(kept.err.contains("该文件名已经存在，是否覆盖原有文件?"));
+
+    sql("delete from pay_acc");
+    const Run imported = cli({"payers", "import", file});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.err.contains("导入付款账号完毕"));
+    EXPECT_EQ(rows("select acc_no,acc_name from pay_acc"),
+              QStringList{"6222000000000000000001|甲&乙"});
+}
+
+TEST_F(RefListCliTest, PayersRefusalsExitNonZero) {
+    const Run empty = cli({"payers", "export", home_.path("none.xml")});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.err.contains("没有记录可以导出"));
+    EXPECT_FALSE(QFile::exists(home_.path("none.xml")));
+
+    QFile bad(home_.path("short.xml"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("<AccountSet><Account><AccountNO>123</AccountNO><AccountName>甲</AccountName>"
+              "</Account></AccountSet>");
+    bad.close();
+    const Run refused = cli({"payers", "import", bad.fileName()});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("付款账号长度错误[123]，文件导入中止"));
+
+    EXPECT_EQ(cli({"payers"}).exitCode, 2);
+    EXPECT_EQ(cli({"payers", "export"}).exitCode, 2);
+}
+
+} // namespace
