@@ -9,6 +9,7 @@
 #include "page/TabPage.h"
 #include "payment/PaymentTab.h"
 #include "refdata/PayAccTab.h"
+#include "refdata/UserRemarkTab.h"
 #include "store/DBAccess.h"
 #include "store/Prompter.h"
 
@@ -88,7 +89,7 @@ void frmMain::createPages() {
               new PayAccTab(db_, prompter_, *status_),
               new EmptyPage(*status_, QStringLiteral("PayeeAccList_")),
               new EmptyPage(*status_, QStringLiteral("EmployeeList_")),
-              new EmptyPage(*status_, QStringLiteral("UserRemarkList_"))};
+              new UserRemarkTab(db_, prompter_, *status_)};
     const QString captions[kTabCount] = {
         QStringLiteral("批量支付"), QStringLiteral("代发工资/代报销"), QStringLiteral("付款账户"),
         QStringLiteral("收款账户"), QStringLiteral("代发名册"),        QStringLiteral("备注")};

@@ -5,6 +5,7 @@
 #include "cli/PasswordCommand.h"
 #include "cli/PayersCommand.h"
 #include "cli/PaymentsCommand.h"
+#include "cli/RemarksCommand.h"
 
 std::span<const CliCommandEntry> cliCommands() {
     static const CliCommandEntry table[] = {
@@ -16,6 +17,9 @@ std::span<const CliCommandEntry> cliCommands() {
          runPaymentsCommand},
         {"payers", "list | export FILE.xml | import FILE.xml   付款账户: 列表、导出、导入",
          runPayersCommand},
+        {"remarks",
+         "list | export FILE.xml | import FILE.xml   备注: 列表、导出 (每个文件10条)、导入",
+         runRemarksCommand},
     };
     return table;
 }

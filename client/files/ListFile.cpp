@@ -20,7 +20,9 @@ QString firstUnrepresentable(const QString& value) {
     return {};
 }
 
-QString unrepresentableMessage(const ListFile& file, const QString& failure) {
+} // namespace
+
+QString listFileRefusal(const ListFile& file, const QString& failure) {
     for (const ListFileRecord& record : file.records)
         for (const ListFileField& field : record.fields)
             if (const QString character = firstUnrepresentable(field.value); !character.isEmpty())
@@ -29,8 +31,6 @@ QString unrepresentableMessage(const ListFile& file, const QString& failure) {
                        QStringLiteral("”，") + failure;
     return {};
 }
-
-} // namespace
 
 QString listFileText(const ListFile& file) {
     QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"") + file.encoding +
@@ -53,7 +53,7 @@ ListFileWriteResult writeListFile(const QString& path, const ListFile& file,
     using Status = ListFileWriteResult::Status;
     const std::optional<QByteArray> bytes = encodeGbk(listFileText(file));
     if (!bytes)
-        return {Status::Unrepresentable, unrepresentableMessage(file, failure)};
+        return {Status::Unrepresentable, listFileRefusal(file, failure)};
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size() || !out.commit())
         return {Status::FileError, out.errorString()};

@@ -38,6 +38,10 @@ struct ListFileWriteResult {
 // The file's text, every value escaped.
 QString listFileText(const ListFile& file);
 
+// The refusal message for the first value GBK cannot hold, naming its record and value and
+// ending in `failure`; "" when GBK holds every value.
+QString listFileRefusal(const ListFile& file, const QString& failure);
+
 // Refuses a value GBK cannot hold before anything is written; otherwise writes to a temporary
 // name beside `path` and renames it into place only when complete. `failure` ends the refusal
 // message, such as "导出付款账号失败".

@@ -50,6 +50,8 @@ QTableView* makeGrid(QWidget* parent, const QString& name, RefTableModel* model,
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
+    // Tab leaves the grid for the form, as Enter on a row loads it there.
+    grid->setTabKeyNavigation(false);
     const auto onRow = [clicked](const QModelIndex& index) {
         if (index.isValid())
             clicked(index.row() + 1);

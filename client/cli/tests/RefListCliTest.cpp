@@ -73,4 +73,25 @@ TEST_F(RefListCliTest, PayersRefusalsExitNonZero) {
     EXPECT_EQ(cli({"payers", "export"}).exitCode, 2);
 }
 
+TEST_F(RefListCliTest, RemarksListExportInFilesOfTenAndImport) {
+    for (int i = 1; i <= 11; ++i)
+        sql(QStringLiteral("insert into user_remark (remark) values ('备注%1')")
+                .arg(i, 2, 10, QLatin1Char('0')));
+    const Run listed = cli({"remarks", "list"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.out.startsWith("序号\t备注\n1\t备注01\n"));
+    EXPECT_TRUE(listed.out.endsWith("11\t备注11\n总笔数\t11\n"));
+
+    const Run exported = cli({"remarks", "export", home_.path("r.XML")});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.err.contains("导出备注完毕"));
+    ASSERT_TRUE(QFile::exists(home_.path("r-2.xml")));
+
+    sql("delete from user_remark");
+    const Run imported = cli({"remarks", "import", home_.path("r-2.xml")});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(rows("select remark from user_remark"), QStringList{"备注11"});
+    EXPECT_EQ(cli({"remarks", "import"}).exitCode, 2);
+}
+
 } // namespace

@@ -5,10 +5,12 @@ set(PSD_REFDATA_TEST_DEFS
 
 psd_add_test(refdata_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PayerAccountsFileTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/RemarksFileTest.cpp
     LIBS client_refdata_core client_test_folder)
 
 psd_add_test(refdata_forms_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PayAccTabTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/UserRemarkTabTest.cpp
     LIBS client_refdata_forms client_test_folder
     MAIN client_qt_test_main)
 
