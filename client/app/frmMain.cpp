@@ -8,6 +8,7 @@
 #include "page/StatusPanels.h"
 #include "page/TabPage.h"
 #include "payment/PaymentTab.h"
+#include "refdata/EmployeeTab.h"
 #include "refdata/PayAccTab.h"
 #include "refdata/UserRemarkTab.h"
 #include "store/DBAccess.h"
@@ -88,7 +89,7 @@ void frmMain::createPages() {
               laborage_,
               new PayAccTab(db_, prompter_, *status_),
               new EmptyPage(*status_, QStringLiteral("PayeeAccList_")),
-              new EmptyPage(*status_, QStringLiteral("EmployeeList_")),
+              new EmployeeTab(db_, prompter_, *status_),
               new UserRemarkTab(db_, prompter_, *status_)};
     const QString captions[kTabCount] = {
         QStringLiteral("批量支付"), QStringLiteral("代发工资/代报销"), QStringLiteral("付款账户"),

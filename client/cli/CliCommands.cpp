@@ -6,6 +6,7 @@
 #include "cli/PayersCommand.h"
 #include "cli/PaymentsCommand.h"
 #include "cli/RemarksCommand.h"
+#include "cli/RosterCommand.h"
 
 std::span<const CliCommandEntry> cliCommands() {
     static const CliCommandEntry table[] = {
@@ -20,6 +21,7 @@ std::span<const CliCommandEntry> cliCommands() {
         {"remarks",
          "list | export FILE.xml | import FILE.xml   备注: 列表、导出 (每个文件10条)、导入",
          runRemarksCommand},
+        {"roster", "list | export FILE.xml   代发名册: 列表、导出", runRosterCommand},
     };
     return table;
 }

@@ -109,9 +109,15 @@ QGridLayout* layoutTab(QWidget* page, const QString& prefix, QTableView* grid,
     for (QWidget* widget : belowForm)
         side->addWidget(widget);
     auto* buttonRows = new QGridLayout;
-    for (size_t i = 0; i < buttons.size(); ++i)
-        buttonRows->addWidget(buttons[i], static_cast<int>(i) / kButtonsPerRow,
-                              static_cast<int>(i) % kButtonsPerRow);
+    for (int column = 0; column < kButtonsPerRow; ++column)
+        buttonRows->setColumnStretch(column, 1);
+    const int count = static_cast<int>(buttons.size());
+    for (int i = 0; i < count; ++i) {
+        // The last button takes what is left of its row: the long export captions fit.
+        const int span = i == count - 1 ? kButtonsPerRow - i % kButtonsPerRow : 1;
+        buttonRows->addWidget(buttons[static_cast<size_t>(i)], i / kButtonsPerRow,
+                              i % kButtonsPerRow, 1, span);
+    }
     side->addLayout(buttonRows);
     side->addStretch(1);
     auto* sideWidget = new QWidget(frame);

@@ -94,4 +94,16 @@ TEST_F(RefListCliTest, RemarksListExportInFilesOfTenAndImport) {
     EXPECT_EQ(cli({"remarks", "import"}).exitCode, 2);
 }
 
+TEST_F(RefListCliTest, RosterListAndExportWithoutImport) {
+    sql("insert into person_payee_acc (acc_no,acc_name,cert_type,cert_code) values "
+        "('6217000000000000001','张三','1','X')");
+    const Run listed = cli({"roster", "list"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_EQ(listed.out, "序号\t个人账号\t户名\n1\t6217000000000000001\t张三\n总笔数\t1\n");
+    const Run exported = cli({"roster", "export", home_.path("roster.xml")});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.err.contains("导出导出代发工资/代报销名册完毕"));
+    EXPECT_EQ(cli({"roster", "import", home_.path("roster.xml")}).exitCode, 2);
+}
+
 } // namespace
