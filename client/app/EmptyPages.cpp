@@ -20,15 +20,6 @@ void addEmptyFrame(QWidget* page, const QString& prefix) {
 
 } // namespace
 
-EmptyPage::EmptyPage(StatusPanels& status, const QString& prefix)
-    : status_(status) {
-    addEmptyFrame(this, prefix);
-}
-
-void EmptyPage::reload() {
-    status_.clearPanels();
-}
-
 EmptyBatchPage::EmptyBatchPage(DBAccess& db, StatusPanels& status, const QString& prefix,
                                const QString& countStatement, const QString& menuName,
                                const QString& menuTitle)

@@ -6,19 +6,6 @@ class DBAccess;
 class QMenu;
 class StatusPanels;
 
-// A tab whose list is not built yet: an empty frame. Showing it clears the status bar.
-class EmptyPage : public TabPage {
-public:
-    // prefix: the tab's control prefix, such as "PayAccList_".
-    EmptyPage(StatusPanels& status, const QString& prefix);
-
-    void reload() override;
-    void clearList() override {}
-
-private:
-    StatusPanels& status_;
-};
-
 // A batch tab whose list is not built yet: an empty frame that still knows how many instructions
 // the batch holds, so that clearing it asks first, and shows that count in the status bar.
 class EmptyBatchPage : public BatchTabPage {

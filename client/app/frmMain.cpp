@@ -10,6 +10,7 @@
 #include "payment/PaymentTab.h"
 #include "refdata/EmployeeTab.h"
 #include "refdata/PayAccTab.h"
+#include "refdata/PayeeAccTab.h"
 #include "refdata/UserRemarkTab.h"
 #include "store/DBAccess.h"
 #include "store/Prompter.h"
@@ -88,7 +89,7 @@ void frmMain::createPages() {
     pages_ = {payment_,
               laborage_,
               new PayAccTab(db_, prompter_, *status_),
-              new EmptyPage(*status_, QStringLiteral("PayeeAccList_")),
+              new PayeeAccTab(db_, prompter_, *status_),
               new EmployeeTab(db_, prompter_, *status_),
               new UserRemarkTab(db_, prompter_, *status_)};
     const QString captions[kTabCount] = {

@@ -3,6 +3,7 @@
 // Each command has its own file in this folder and reaches down into its subsystem's core.
 #include "cli/AmountCommand.h"
 #include "cli/PasswordCommand.h"
+#include "cli/PayeesCommand.h"
 #include "cli/PayersCommand.h"
 #include "cli/PaymentsCommand.h"
 #include "cli/RemarksCommand.h"
@@ -18,6 +19,8 @@ std::span<const CliCommandEntry> cliCommands() {
          runPaymentsCommand},
         {"payers", "list | export FILE.xml | import FILE.xml   付款账户: 列表、导出、导入",
          runPayersCommand},
+        {"payees", "list | export FILE.xml   收款账户: 三类账户的列表、导出收款人名册",
+         runPayeesCommand},
         {"remarks",
          "list | export FILE.xml | import FILE.xml   备注: 列表、导出 (每个文件10条)、导入",
          runRemarksCommand},

@@ -106,4 +106,20 @@ TEST_F(RefListCliTest, RosterListAndExportWithoutImport) {
     EXPECT_EQ(cli({"roster", "import", home_.path("roster.xml")}).exitCode, 2);
 }
 
+TEST_F(RefListCliTest, PayeesListEachKindAndExport) {
+    sql("insert into payee_acc values ('2001','乙','00','','','','','','','',''),"
+        "('2001','乙','01','','','','工商银行','102','','','')");
+    const Run listed = cli({"payees", "list"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_EQ(listed.out, "序号\t收款账号\t户名\n1\t2001\t乙\n总笔数\t1\n"
+                          "序号\t收款账号\t户名\t收款银行名称\t同城清算行号\n"
+                          "1\t2001\t乙\t工商银行\t102\n总笔数\t1\n"
+                          "序号\t收款账号\t户名\t省份\t城市\t收款银行名称\t现代支付行号\n"
+                          "总笔数\t0\n");
+    const Run exported = cli({"payees", "export", home_.path("payees.xml")});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.err.contains("导出收款人名册完毕"));
+    EXPECT_EQ(cli({"payees", "import", home_.path("payees.xml")}).exitCode, 2);
+}
+
 } // namespace

@@ -12,6 +12,7 @@ psd_add_test(refdata_forms_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PayAccTabTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/UserRemarkTabTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/RosterTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PayeeAccTabTest.cpp
     LIBS client_refdata_forms client_test_folder
     MAIN client_qt_test_main)
 
