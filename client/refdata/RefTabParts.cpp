@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -120,14 +121,23 @@ QGridLayout* layoutTab(QWidget* page, const QString& prefix, QTableView* grid,
     }
     side->addLayout(buttonRows);
     side->addStretch(1);
-    auto* sideWidget = new QWidget(frame);
+    auto* sideWidget = new QWidget;
     sideWidget->setLayout(side);
-    sideWidget->setMinimumWidth(330);
-    sideWidget->setMaximumWidth(420);
+    // A window smaller than the form scrolls it instead of squeezing its boxes.
+    auto* sideArea = new QScrollArea(frame);
+    sideArea->setObjectName(prefix + QStringLiteral("Form"));
+    sideArea->setWidget(sideWidget);
+    sideArea->setWidgetResizable(true);
+    sideArea->setFrameShape(QFrame::NoFrame);
+    sideArea->viewport()->setAutoFillBackground(false);
+    sideWidget->setAutoFillBackground(false);
+    sideArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sideArea->setMinimumWidth(350);
+    sideArea->setMaximumWidth(440);
     auto* inside = new QHBoxLayout(frame);
     grid->setParent(frame);
     inside->addWidget(grid, 1);
-    inside->addWidget(sideWidget);
+    inside->addWidget(sideArea);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
