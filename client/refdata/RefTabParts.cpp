@@ -129,6 +129,7 @@ QGridLayout* layoutTab(QWidget* page, const QString& prefix, QTableView* grid,
     sideArea->setWidget(sideWidget);
     sideArea->setWidgetResizable(true);
     sideArea->setFrameShape(QFrame::NoFrame);
+    sideArea->setFocusPolicy(Qt::NoFocus);
     sideArea->viewport()->setAutoFillBackground(false);
     sideWidget->setAutoFillBackground(false);
     sideArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
