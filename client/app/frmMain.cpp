@@ -1,6 +1,5 @@
 #include "app/frmMain.h"
 
-#include "app/EmptyPages.h"
 #include "app/HelpWindow.h"
 #include "app/frmAbout.h"
 #include "app/frmPasswd.h"
@@ -12,6 +11,10 @@
 #include "page/TabPage.h"
 #include "payment/PaymentTab.h"
 #include "payroll/LaborageTab.h"
+#include "refdata/EmployeeTab.h"
+#include "refdata/PayAccTab.h"
+#include "refdata/PayeeAccTab.h"
+#include "refdata/UserRemarkTab.h"
 #include "store/DBAccess.h"
 #include "store/Prompter.h"
 
@@ -77,16 +80,16 @@ QString frmMain::titleFor(const QString& bankName) {
     return bankName + QStringLiteral("企业网上银行批量制单工具") + QStringLiteral("v1.2");
 }
 
-// Each list replaces its empty page here once it is built.
+// One page a tab, in tab order.
 void frmMain::createPages() {
     payment_ = new PaymentTab(db_, prompter_, *status_);
     laborage_ = new LaborageTab(db_, prompter_, *status_);
     pages_ = {payment_,
               laborage_,
-              new EmptyPage(*status_, QStringLiteral("PayAccList_")),
-              new EmptyPage(*status_, QStringLiteral("PayeeAccList_")),
-              new EmptyPage(*status_, QStringLiteral("EmployeeList_")),
-              new EmptyPage(*status_, QStringLiteral("UserRemarkList_"))};
+              new PayAccTab(db_, prompter_, *status_),
+              new PayeeAccTab(db_, prompter_, *status_),
+              new EmployeeTab(db_, prompter_, *status_),
+              new UserRemarkTab(db_, prompter_, *status_)};
     const QString captions[kTabCount] = {
         QStringLiteral("批量支付"), QStringLiteral("代发工资/代报销"), QStringLiteral("付款账户"),
         QStringLiteral("收款账户"), QStringLiteral("代发名册"),        QStringLiteral("备注")};

@@ -6,10 +6,10 @@ add_custom_target(client_help_files ALL
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/ico ${PSD_CLIENT_DIR}/ico
     COMMENT "Staging help/ and ico/ into ${PSD_CLIENT_DIR}")
 
-add_library(client_mainwindow STATIC frmMain.cpp EmptyPages.cpp HelpWindow.cpp)
+add_library(client_mainwindow STATIC frmMain.cpp HelpWindow.cpp)
 target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config client_app_title
                                                client_store client_prompter client_payment_forms
-                                               client_dialogs client_payroll_forms
+                                               client_dialogs client_payroll_forms client_refdata_forms
                                                Qt6::Widgets)
 
 psd_add_test(mainwindow_test

@@ -4,8 +4,12 @@
 #include "cli/AmountCommand.h"
 #include "cli/ChangePasswordCommand.h"
 #include "cli/PasswordCommand.h"
+#include "cli/PayeesCommand.h"
+#include "cli/PayersCommand.h"
 #include "cli/PaymentsCommand.h"
 #include "cli/PayrollCommand.h"
+#include "cli/RemarksCommand.h"
+#include "cli/RosterCommand.h"
 
 std::span<const CliCommandEntry> cliCommands() {
     static const CliCommandEntry table[] = {
@@ -20,6 +24,14 @@ std::span<const CliCommandEntry> cliCommands() {
          "list | write FILE.dfz | load FILE.dfz   代发工资/代报销: "
          "列表与合计、生成上传文件、导入上传文件",
          runPayrollCommand},
+        {"payers", "list | export FILE.xml | import FILE.xml   付款账户: 列表、导出、导入",
+         runPayersCommand},
+        {"payees", "list | export FILE.xml   收款账户: 三类账户的列表、导出收款人名册",
+         runPayeesCommand},
+        {"remarks",
+         "list | export FILE.xml | import FILE.xml   备注: 列表、导出 (每个文件10条)、导入",
+         runRemarksCommand},
+        {"roster", "list | export FILE.xml   代发名册: 列表、导出", runRosterCommand},
     };
     return table;
 }

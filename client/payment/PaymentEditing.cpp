@@ -28,7 +28,7 @@ bool storePayee(PaymentStore& store, const PaymentInstruction& instruction) {
         instruction.recAccNo,    instruction.recAccName,          instruction.recAccType,
         instruction.recBankName, instruction.sameCityLiquidateNo, instruction.province,
         instruction.city,        instruction.presentBankNo};
-    if (store.payee(typed.accNo)) {
+    if (store.payee(typed.accNo, typed.accType)) {
         store.updatePayee(typed);
         return true;
     }

@@ -96,20 +96,21 @@ bool PaymentStore::insertPayAccount(const PayAccount& account) {
                       {account.accNo, account.accName});
 }
 
-std::optional<PayeeAccount> PaymentStore::payee(const QString& accNo) {
+std::optional<PayeeAccount> PaymentStore::payee(const QString& accNo, const QString& accType) {
     const std::optional<RecordSet> rows =
-        db_.Query(kPayeeColumns + QStringLiteral("acc_no =?"), {accNo});
+        db_.Query(kPayeeColumns + QStringLiteral("acc_no =? and acc_type=?"), {accNo, accType});
     if (!rows || rows->rowCount() == 0)
         return std::nullopt;
     return payeeAt(*rows, 0);
 }
 
 bool PaymentStore::updatePayee(const PayeeAccount& a) {
-    return db_.Update(QStringLiteral("update payee_acc set acc_name = ?,acc_type = ?,"
-                                     "rec_bank_name = ?, same_city_liquidate_no = ?,province = ?,"
-                                     "city = ?,presentBankNo = ? where acc_no = ?"),
-                      {a.accName, a.accType, a.recBankName, a.sameCityLiquidateNo, a.province,
-                       a.city, a.presentBankNo, a.accNo});
+    return db_.Update(
+        QStringLiteral("update payee_acc set acc_name = ?,"
+                       "rec_bank_name = ?, same_city_liquidate_no = ?,province = ?,"
+                       "city = ?,presentBankNo = ? where acc_no = ? and acc_type = ?"),
+        {a.accName, a.recBankName, a.sameCityLiquidateNo, a.province, a.city, a.presentBankNo,
+         a.accNo, a.accType});
 }
 
 bool PaymentStore::insertPayee(const PayeeAccount& a) {

@@ -30,7 +30,8 @@ public:
     bool renamePayAccount(const PayAccount& account);
     bool insertPayAccount(const PayAccount& account);
 
-    std::optional<PayeeAccount> payee(const QString& accNo);
+    // Payees are keyed by number and kind: the same number may be stored once per kind.
+    std::optional<PayeeAccount> payee(const QString& accNo, const QString& accType);
     bool updatePayee(const PayeeAccount& account);
     bool insertPayee(const PayeeAccount& account);
 

@@ -7,6 +7,7 @@ set(PSD_PAYMENT_TEST_DEFS
 psd_add_test(payment_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/BPFileTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PaymentFileCommandsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/PaymentEditingTest.cpp
     LIBS client_payment_core client_test_folder)
 
 psd_add_test(payment_forms_test

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class DBAccess;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QWidget;
+class RefTableModel;
+class StatusPanels;
+
+// The pieces every reference tab is built from.
+namespace RefTabParts {
+
+// The two help texts of the reference tabs.
+QString updateNotice();
+QString deleteNotice();
+
+// The read-only grid: whole rows selected, column widths given in twips. `clicked` gets the grid
+// row (1 for the first record) on a mouse click or Enter on a row.
+QTableView* makeGrid(QWidget* parent, const QString& name, RefTableModel* model,
+                     const std::function<void(int row)>& clicked);
+// Column widths given in twips, widened where a value or heading would be cut off; call after
+// each reload.
+void fitColumns(QTableView* grid, const std::vector<int>& twips);
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
+QLabel* makeNotice(QWidget* parent, const QString& name, const QString& text);
+QLineEdit* makeEdit(QWidget* parent, const QString& name);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text,
+                        const std::function<void()>& run);
+
+// The tab's layout inside a frame named prefix + "Frame": the grid on the left, the form's rows
+// beside it, the widgets below them and the buttons. Returns the grid layout for the form's rows
+// (label in column 0, field in column 1).
+QGridLayout* layoutTab(QWidget* page, const QString& prefix, QTableView* grid,
+                       const std::vector<QWidget*>& belowForm,
+                       const std::vector<QPushButton*>& buttons);
+
+// Enter in a text box moves the focus to the next shown box and selects its text.
+void chainEnter(const std::vector<QWidget*>& fields);
+
+// Panel 1 "总笔数", panel 2 the count, the others emptied.
+void showCount(StatusPanels& status, DBAccess& db, const QString& countQuery);
+
+} // namespace RefTabParts

@@ -1,0 +1,128 @@
+#include "refdata/Roster.h"
+
+#include "files/ClientMessages.h"
+#include "files/ListFile.h"
+#include "store/DBAccess.h"
+
+namespace Roster {
+
+namespace {
+
+using Status = RefOutcome::Status;
+
+ListFileRecord payee(const QString& accNo, const QString& accName) {
+    const auto constant = [](const char* element, const char* value) {
+        return ListFileField{QLatin1String(element), QLatin1String(value), {}};
+    };
+    return {QStringLiteral("个人账号[") + accNo + QLatin1Char(']'),
+            {{QStringLiteral("recAccount"), accNo, QStringLiteral("个人账号")},
+             {QStringLiteral("recAccountName"), accName, QStringLiteral("户名")},
+             constant("recAccountOpenBank", ""),
+             constant("recCity", ""),
+             constant("recProvince", ""),
+             constant("payBookType", "0"),
+             constant("transferType", ""),
+             constant("unionBankNo", ""),
+             constant("currencyType", "")}};
+}
+
+} // namespace
+
+RefList makeList() {
+    return RefList({QStringLiteral("序号"), QStringLiteral("个人账号"), QStringLiteral("户名")});
+}
+
+void reload(RefList& list, DBAccess& db) {
+    list.reload(db, QStringLiteral("select acc_no as 个人账号,acc_name as 户名 from "
+                                   "person_payee_acc order by acc_no"));
+}
+
+const QString& countQuery() {
+    static const QString query =
+        QStringLiteral("select count(acc_no) as totalNum from person_payee_acc");
+    return query;
+}
+
+QStringList certificateKinds(DBAccess& db) {
+    QStringList kinds;
+    if (std::optional<RecordSet> rows =
+            db.Query(QStringLiteral("select cert_desc from cert_type order by cert_type")))
+        for (; !rows->atEnd(); rows->moveNext())
+            kinds << rows->text(QStringLiteral("cert_desc"));
+    return kinds;
+}
+
+std::optional<std::pair<int, QString>> certificate(DBAccess& db, const QString& accNo) {
+    const std::optional<RecordSet> found = db.Query(
+        QStringLiteral("select cert_type,cert_code from person_payee_acc where acc_no=?"), {accNo});
+    if (!found || found->atEnd())
+        return std::nullopt;
+    return std::pair{found->text(QStringLiteral("cert_type")).trimmed().toInt(),
+                     found->text(QStringLiteral("cert_code")).trimmed()};
+}
+
+bool add(DBAccess& db, ClientMessages& messages, const Person& person) {
+    const std::optional<RecordSet> found = db.Query(
+        QStringLiteral("select acc_no from person_payee_acc where acc_no=?"), {person.accNo});
+    if (found && !found->atEnd()) {
+        messages.show(QStringLiteral("该个人账号已存在"));
+        return false;
+    }
+    if (!db.Insert(
+            QStringLiteral("insert into person_payee_acc (acc_no,acc_name,cert_type,"
+                           "cert_code) values (?,?,?,?)"),
+            {person.accNo, person.accName, QString::number(person.certType), person.certCode})) {
+        messages.show(QStringLiteral("新增个人账号失败"));
+        return false;
+    }
+    messages.show(QStringLiteral("新增个人账号成功"));
+    return true;
+}
+
+bool rename(DBAccess& db, ClientMessages& messages, const Person& person) {
+    if (!db.Update(
+            QStringLiteral("update person_payee_acc set acc_name=?,cert_type=?,cert_code=? "
+                           "where acc_no=?"),
+            {person.accName, QString::number(person.certType), person.certCode, person.accNo})) {
+        messages.show(QStringLiteral("修改个人账号失败"));
+        return false;
+    }
+    messages.show(QStringLiteral("修改个人账号成功"));
+    return true;
+}
+
+bool remove(DBAccess& db, ClientMessages& messages, const QString& accNo) {
+    if (!messages.confirm(QStringLiteral("是否确认要删除个人账号?")))
+        return false;
+    if (!db.Delete(QStringLiteral("delete from person_payee_acc where acc_no = ?"), {accNo})) {
+        messages.show(QStringLiteral("删除个人账号失败"));
+        return false;
+    }
+    messages.show(QStringLiteral("删除个人账号成功"));
+    return true;
+}
+
+RefOutcome exportFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath) {
+    const QString fileError = QStringLiteral("文件读写错误，导出导出代发工资/代报销名册失败");
+    const std::optional<RecordSet> rows = db.Query(
+        QStringLiteral("select acc_no,acc_name ,cert_type,cert_code from person_payee_acc"));
+    if (!rows) {
+        messages.show(fileError);
+        return {Status::Failed, {}};
+    }
+    const QString path = choosePath();
+    if (path.trimmed().isEmpty()) {
+        messages.show(QStringLiteral("未指定导出文件没有记录可以导出"));
+        return {Status::Stopped, {}};
+    }
+    ListFile file{
+        QStringLiteral("GBK"), QStringLiteral("PersonPayeeList"), QStringLiteral("Payee"), {}};
+    for (int row = 0; row < rows->rowCount(); ++row)
+        file.records.push_back(
+            payee(rows->value(row, QStringLiteral("acc_no")).toString().trimmed(),
+                  rows->value(row, QStringLiteral("acc_name")).toString().trimmed()));
+    return writeRefFile(messages, path, file, QStringLiteral("导出导出代发工资/代报销名册完毕"),
+                        QStringLiteral("导出导出代发工资/代报销名册失败"), fileError);
+}
+
+} // namespace Roster

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "page/StatusPanels.h"
+#include "refdata/tests/RefFixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+// A reference tab on a real database, driven through its controls' names.
+class RefWidgetFixture : public RefFixture {
+protected:
+    template <class T> T* find(const char* name) const {
+        T* found = page_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void setText(const char* name, const QString& text) const {
+        if (auto* edit = page_->findChild<QLineEdit*>(QLatin1String(name)))
+            edit->setText(text);
+        else
+            find<QComboBox>(name)->setEditText(text);
+    }
+    QString text(const char* name) const {
+        const QWidget* field = find<QWidget>(name);
+        if (const auto* edit = qobject_cast<const QLineEdit*>(field))
+            return edit->text();
+        if (const auto* combo = qobject_cast<const QComboBox*>(field))
+            return combo->currentText();
+        return static_cast<const QLabel*>(field)->text();
+    }
+    void click(const char* name) const { find<QAbstractButton>(name)->click(); }
+    // A mouse click on a grid row (1 for the first record).
+    void clickRow(const char* grid, int row) const {
+        QTableView* view = find<QTableView>(grid);
+        emit view->clicked(view->model()->index(row - 1, 1));
+    }
+    QString cell(const char* grid, int row, int column) const {
+        const QTableView* view = find<QTableView>(grid);
+        return view->model()->index(row - 1, column).data().toString();
+    }
+    int gridRows(const char* grid) const { return find<QTableView>(grid)->model()->rowCount(); }
+
+    StatusPanels status_;
+    QWidget* page_ = nullptr;
+};
