@@ -23,10 +23,10 @@ void printList(const RefList& list) {
     print(stdout, QStringLiteral("总笔数\t") + QString::number(list.size()));
 }
 
-int exitCode(const RefOutcome& outcome) {
+int exitCode(const FileCommandOutcome& outcome) {
     if (!outcome.detail.isEmpty())
         print(stderr, outcome.detail);
-    return outcome.status == RefOutcome::Status::Done ? 0 : 1;
+    return outcome.status == FileCommandOutcome::Status::Done ? 0 : 1;
 }
 
 } // namespace

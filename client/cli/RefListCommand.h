@@ -17,9 +17,9 @@ struct RefListCommand {
     const char* name;
     // Every list the command prints, reloaded (the payee tab has one per kind).
     std::function<std::vector<RefList>(DBAccess&)> lists;
-    std::function<RefOutcome(DBAccess&, ClientMessages&, const PathChooser&)> exportFile;
+    std::function<FileCommandOutcome(DBAccess&, ClientMessages&, const PathChooser&)> exportFile;
     // Empty when the list has no import.
-    std::function<RefOutcome(DBAccess&, ClientMessages&, const PathChooser&)> importFile;
+    std::function<FileCommandOutcome(DBAccess&, ClientMessages&, const PathChooser&)> importFile;
 };
 
 int runRefListCommand(const QStringList& arguments, CliContext& context,

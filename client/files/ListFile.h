@@ -35,9 +35,6 @@ struct ListFileWriteResult {
     QString message;
 };
 
-// The file's text, every value escaped.
-QString listFileText(const ListFile& file);
-
 // The refusal message for the first value GBK cannot hold, naming its record and value and
 // ending in `failure`; "" when GBK holds every value.
 QString listFileRefusal(const ListFile& file, const QString& failure);

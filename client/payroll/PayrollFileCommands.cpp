@@ -99,8 +99,7 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const GZFileDocument& 
 } // namespace
 
 FileCommandOutcome writePayrollFile(DBAccess& db, ClientMessages& messages,
-                                    const LaborageList& list,
-                                    const PayrollPathChooser& choosePath) {
+                                    const LaborageList& list, const PathChooser& choosePath) {
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
     if (!list.showsInstructions()) {
         messages.show(kNothingToWrite);
@@ -137,7 +136,7 @@ FileCommandOutcome writePayrollFile(DBAccess& db, ClientMessages& messages,
 }
 
 FileCommandOutcome loadPayrollFile(DBAccess& db, ClientMessages& messages, const LaborageList& list,
-                                   const PayrollPathChooser& choosePath,
+                                   const PathChooser& choosePath,
                                    const std::function<void()>& reload) {
     if (list.showsInstructions() && !messages.confirm(QStringLiteral(
                                         "文件导入时原有数据将被全部清空，请先用“生成上传文件”功能保"

@@ -8,7 +8,7 @@ namespace PayeeAccounts {
 
 namespace {
 
-using Status = RefOutcome::Status;
+using Status = FileCommandOutcome::Status;
 
 struct KindTable {
     QStringList headers;
@@ -157,7 +157,8 @@ bool remove(DBAccess& db, ClientMessages& messages, Kind kind, const QString& ac
     return true;
 }
 
-RefOutcome exportFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath) {
+FileCommandOutcome exportFile(DBAccess& db, ClientMessages& messages,
+                              const PathChooser& choosePath) {
     const QString fileError = QStringLiteral("文件读写错误，导出收款人名册失败");
     const std::optional<RecordSet> rows = db.Query(
         QStringLiteral("select acc_no,acc_name ,acc_type,branch_id,area_no,net_no,rec_bank_name,"

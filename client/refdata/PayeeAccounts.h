@@ -59,6 +59,7 @@ bool rename(DBAccess& db, ClientMessages& messages, Kind kind, const Payee& paye
 bool remove(DBAccess& db, ClientMessages& messages, Kind kind, const QString& accNo);
 
 // Writes every payee of the three kinds to the chosen PayeeList file.
-RefOutcome exportFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath);
+FileCommandOutcome exportFile(DBAccess& db, ClientMessages& messages,
+                              const PathChooser& choosePath);
 
 } // namespace PayeeAccounts

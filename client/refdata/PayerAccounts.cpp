@@ -10,7 +10,7 @@ namespace PayerAccounts {
 
 namespace {
 
-using Status = RefOutcome::Status;
+using Status = FileCommandOutcome::Status;
 
 const QString kListQuery =
     QStringLiteral(
@@ -82,8 +82,8 @@ bool remove(DBAccess& db, ClientMessages& messages, const QString& accNo) {
     return true;
 }
 
-RefOutcome exportFile(ClientMessages& messages, const RefList& list,
-                      const PathChooser& choosePath) {
+FileCommandOutcome exportFile(ClientMessages& messages, const RefList& list,
+                              const PathChooser& choosePath) {
     if (list.empty()) {
         messages.show(QStringLiteral("没有记录可以导出"));
         return {Status::Stopped, {}};
@@ -104,44 +104,37 @@ RefOutcome exportFile(ClientMessages& messages, const RefList& list,
                         QStringLiteral("文件读写错误，导出付款账号失败"));
 }
 
-RefOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
-                      const std::function<void()>& reload) {
+FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
+                              const std::function<void()>& reload) {
     const QString path = choosePath();
     if (path.isEmpty())
         return {Status::Stopped, QStringLiteral("未导入：没有选定文件")};
-    RefImportFile imported;
-    loadRefFile(imported, path);
-    switch (imported.status) {
-    case RefImportFile::Status::Loaded:
-        break;
-    case RefImportFile::Status::NotWellFormed:
-        return {Status::Stopped, imported.detail};
-    case RefImportFile::Status::Unreadable:
-        messages.show(kImportFileError);
-        return {Status::Failed, imported.detail};
-    }
-    const pugi::xml_node root = imported.file.doc.document_element();
-    for (const pugi::xpath_node& found : root.select_nodes("descendant-or-self::Account")) {
-        const pugi::xml_node account = found.node();
-        const QString accNo = GetChildText(account, "AccountNO").trimmed();
-        const QString accName = GetChildText(account, "AccountName").trimmed();
-        QString refusal;
-        if (accNo.size() != kFileAccNoLength)
-            refusal = QStringLiteral("付款账号长度错误[%1]，文件导入中止");
-        else if (!IsAccountText(accNo))
-            refusal = QStringLiteral("付款账号格式错误[%1]，文件导入中止");
-        else if (accName.isEmpty())
-            refusal = QStringLiteral("付款账号户名为空[%1]，文件导入中止");
-        else if (!replaceRecord(db, kDelete, {accNo}, kInsert, {accNo, accName}))
-            refusal = QStringLiteral("导入付款账号发生错误[%1]");
-        if (!refusal.isEmpty()) {
+    RecordFile file;
+    if (const auto failed = loadImportFile(file, messages, path, kImportFileError))
+        return *failed;
+    const bool complete = RecordFile::forEachRecord(
+        file.document(), "Account", {"AccountNO", "AccountName"},
+        [&](const std::vector<QString>& fields, qsizetype) {
+            const QString& accNo = fields[0];
+            const QString& accName = fields[1];
+            QString refusal;
+            if (accNo.size() != kFileAccNoLength)
+                refusal = QStringLiteral("付款账号长度错误[%1]，文件导入中止");
+            else if (!IsAccountText(accNo))
+                refusal = QStringLiteral("付款账号格式错误[%1]，文件导入中止");
+            else if (accName.isEmpty())
+                refusal = QStringLiteral("付款账号户名为空[%1]，文件导入中止");
+            else if (!replaceRecord(db, kDelete, {accNo}, kInsert, {accNo, accName}))
+                refusal = QStringLiteral("导入付款账号发生错误[%1]");
+            if (refusal.isEmpty())
+                return true;
             messages.show(refusal.arg(accNo));
-            // The records stored before this one stay: the list shows them.
-            reload();
-            return {Status::Failed, {}};
-        }
-    }
+            return false;
+        });
+    // After a refused record the records stored before it stay: the list shows them.
     reload();
+    if (!complete)
+        return {Status::Failed, {}};
     messages.show(QStringLiteral("导入付款账号完毕"));
     return {Status::Done, {}};
 }

@@ -30,10 +30,11 @@ bool rename(DBAccess& db, ClientMessages& messages, const QString& accNo, const 
 bool remove(DBAccess& db, ClientMessages& messages, const QString& accNo);
 
 // Writes the listed accounts to the chosen AccountSet file.
-RefOutcome exportFile(ClientMessages& messages, const RefList& list, const PathChooser& choosePath);
+FileCommandOutcome exportFile(ClientMessages& messages, const RefList& list,
+                              const PathChooser& choosePath);
 // Reads the chosen AccountSet file record by record; records stored before a refused one stay.
 // Calls `reload` before the closing message when every record was stored.
-RefOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
-                      const std::function<void()>& reload);
+FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
+                              const std::function<void()>& reload);
 
 } // namespace PayerAccounts

@@ -4,40 +4,41 @@
 #include "files/ListFile.h"
 #include "store/DBAccess.h"
 
-#include <QFile>
-
-RefOutcome writeRefFile(ClientMessages& messages, const QString& path, const ListFile& file,
-                        const QString& done, const QString& failure, const QString& fileError) {
+FileCommandOutcome writeRefFile(ClientMessages& messages, const QString& path, const ListFile& file,
+                                const QString& done, const QString& failure,
+                                const QString& fileError) {
     const ListFileWriteResult written = writeListFile(path, file, failure);
     switch (written.status) {
     case ListFileWriteResult::Status::Written:
         messages.show(done);
-        return {RefOutcome::Status::Done, {}};
+        return {FileCommandOutcome::Status::Done, {}};
     case ListFileWriteResult::Status::Unrepresentable:
         messages.show(written.message);
-        return {RefOutcome::Status::Failed, {}};
+        return {FileCommandOutcome::Status::Failed, {}};
     case ListFileWriteResult::Status::FileError:
         break;
     }
     messages.show(fileError);
-    return {RefOutcome::Status::Failed, written.message};
+    return {FileCommandOutcome::Status::Failed, written.message};
 }
 
-void loadRefFile(RefImportFile& imported, const QString& path) {
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly)) {
-            imported.status = RefImportFile::Status::Unreadable;
-            imported.detail = probe.errorString();
-            return;
-        }
+std::optional<FileCommandOutcome> loadImportFile(RecordFile& file, ClientMessages& messages,
+                                                 const QString& path, const QString& readError) {
+    using Status = FileCommandOutcome::Status;
+    switch (file.load(path)) {
+    case RecordFile::Status::Loaded:
+        return std::nullopt;
+    case RecordFile::Status::NotWellFormed:
+        return FileCommandOutcome{Status::Stopped,
+                                  QStringLiteral("文件不是格式正确的XML文件：") + path};
+    case RecordFile::Status::Refused:
+        messages.show(file.detail());
+        return FileCommandOutcome{Status::Failed, file.detail()};
+    case RecordFile::Status::Unreadable:
+        break;
     }
-    if (!loadXmlFile(imported.file, path) || !imported.file.doc.document_element()) {
-        imported.status = RefImportFile::Status::NotWellFormed;
-        imported.detail = QStringLiteral("文件不是格式正确的XML文件：") + path;
-        return;
-    }
-    imported.status = RefImportFile::Status::Loaded;
+    messages.show(readError);
+    return FileCommandOutcome{Status::Failed, file.detail()};
 }
 
 bool replaceRecord(DBAccess& db, const QString& deleteSql, const QVariantList& key,

@@ -1,38 +1,29 @@
 #pragma once
 
-#include "config/XmlFile.h"
+#include "files/FileCommandOutcome.h"
+#include "files/RecordFile.h"
 
 #include <QString>
 #include <QVariantList>
 
 #include <functional>
+#include <optional>
 
 class ClientMessages;
 class DBAccess;
 struct ListFile;
 
-// What the export and import commands of the reference tabs share with the command line.
-struct RefOutcome {
-    enum class Status { Done, Stopped, Failed };
-    Status status = Status::Done;
-    QString detail; // why a command stopped without a message (for the command line)
-};
-
-using PathChooser = std::function<QString()>;
-
 // Writes the file and shows `done`; a value GBK cannot hold is refused by a message naming it
 // (ending in `failure`), a file error shows `fileError`.
-RefOutcome writeRefFile(ClientMessages& messages, const QString& path, const ListFile& file,
-                        const QString& done, const QString& failure, const QString& fileError);
+FileCommandOutcome writeRefFile(ClientMessages& messages, const QString& path, const ListFile& file,
+                                const QString& done, const QString& failure,
+                                const QString& fileError);
 
-// An import file read into a document.
-struct RefImportFile {
-    enum class Status { Loaded, Unreadable, NotWellFormed };
-    Status status = Status::Loaded;
-    QString detail;
-    XmlFileDocument file;
-};
-void loadRefFile(RefImportFile& imported, const QString& path);
+// Loads an import file. A file that cannot be read shows `readError`; one refused before reading
+// (not a regular file, too large) shows why; one that is not well formed stops without a
+// message. Nothing when the file is loaded.
+std::optional<FileCommandOutcome> loadImportFile(RecordFile& file, ClientMessages& messages,
+                                                 const QString& path, const QString& readError);
 
 // Replaces a stored record by the imported one as one unit: the delete of the old row and the
 // insert of the new one are kept or undone together, so a failing insert never loses the row.

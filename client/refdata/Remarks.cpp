@@ -11,7 +11,7 @@ namespace Remarks {
 
 namespace {
 
-using Status = RefOutcome::Status;
+using Status = FileCommandOutcome::Status;
 
 const QString kInsert = QStringLiteral("insert into user_remark (remark) values (?)");
 const QString kDelete = QStringLiteral("delete from user_remark where remark=?");
@@ -125,8 +125,8 @@ QStringList exportFileNames(const QString& chosen, qsizetype phrases) {
     return names;
 }
 
-RefOutcome exportFiles(ClientMessages& messages, const RefList& list,
-                       const PathChooser& choosePath) {
+FileCommandOutcome exportFiles(ClientMessages& messages, const RefList& list,
+                               const PathChooser& choosePath) {
     if (list.empty()) {
         messages.show(QStringLiteral("没有记录可以导出"));
         return {Status::Stopped, {}};
@@ -157,23 +157,15 @@ RefOutcome exportFiles(ClientMessages& messages, const RefList& list,
     return {Status::Done, {}};
 }
 
-RefOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
-                      const std::function<void()>& reload) {
+FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
+                              const std::function<void()>& reload) {
     const QString path = choosePath();
     if (path.isEmpty())
         return {Status::Stopped, QStringLiteral("未导入：没有选定文件")};
-    RefImportFile imported;
-    loadRefFile(imported, path);
-    switch (imported.status) {
-    case RefImportFile::Status::Loaded:
-        break;
-    case RefImportFile::Status::NotWellFormed:
-        return {Status::Stopped, imported.detail};
-    case RefImportFile::Status::Unreadable:
-        messages.show(kImportFileError);
-        return {Status::Failed, imported.detail};
-    }
-    const pugi::xml_node root = imported.file.doc.document_element();
+    RecordFile file;
+    if (const auto failed = loadImportFile(file, messages, path, kImportFileError))
+        return *failed;
+    const pugi::xml_node root = file.root();
     const pugi::xml_node remarks = std::strcmp(root.name(), "UserRemark") == 0
                                        ? root
                                        : XmlText::firstDescendant(root, "UserRemark");
@@ -181,21 +173,23 @@ RefOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser&
         messages.show(kImportFileError);
         return {Status::Failed, {}};
     }
-    for (const pugi::xpath_node& found : remarks.select_nodes(".//Remark")) {
-        const QString value = GetChildText(found.node(), "Value").trimmed();
-        QString refusal;
-        if (value.isEmpty())
-            refusal = QStringLiteral("备注文件中有空白的备注，导入文件中止");
-        else if (!replaceRecord(db, kDelete, {value}, kInsert, {value}))
-            refusal = QStringLiteral("导入备注发生错误[") + value + QLatin1Char(']');
-        if (!refusal.isEmpty()) {
+    const bool complete = RecordFile::forEachRecord(
+        remarks, "Remark", {"Value"}, [&](const std::vector<QString>& fields, qsizetype) {
+            const QString& value = fields[0];
+            QString refusal;
+            if (value.isEmpty())
+                refusal = QStringLiteral("备注文件中有空白的备注，导入文件中止");
+            else if (!replaceRecord(db, kDelete, {value}, kInsert, {value}))
+                refusal = QStringLiteral("导入备注发生错误[") + value + QLatin1Char(']');
+            if (refusal.isEmpty())
+                return true;
             messages.show(refusal);
-            // The phrases stored before this one stay: the list shows them.
-            reload();
-            return {Status::Failed, {}};
-        }
-    }
+            return false;
+        });
+    // After a refused phrase the phrases stored before it stay: the list shows them.
     reload();
+    if (!complete)
+        return {Status::Failed, {}};
     messages.show(QStringLiteral("导入备注完毕"));
     return {Status::Done, {}};
 }

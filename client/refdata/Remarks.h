@@ -35,11 +35,11 @@ QStringList exportFileNames(const QString& chosen, qsizetype phrases);
 
 // Writes the listed phrases, 10 to a file. A phrase GBK cannot hold is refused before any file is
 // written.
-RefOutcome exportFiles(ClientMessages& messages, const RefList& list,
-                       const PathChooser& choosePath);
+FileCommandOutcome exportFiles(ClientMessages& messages, const RefList& list,
+                               const PathChooser& choosePath);
 // Merges the phrases of the chosen file; phrases stored before a refused one stay. Calls
 // `reload` once the records are processed.
-RefOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
-                      const std::function<void()>& reload);
+FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
+                              const std::function<void()>& reload);
 
 } // namespace Remarks

@@ -8,7 +8,7 @@ namespace Roster {
 
 namespace {
 
-using Status = RefOutcome::Status;
+using Status = FileCommandOutcome::Status;
 
 ListFileRecord payee(const QString& accNo, const QString& accName) {
     const auto constant = [](const char* element, const char* value) {
@@ -102,7 +102,8 @@ bool remove(DBAccess& db, ClientMessages& messages, const QString& accNo) {
     return true;
 }
 
-RefOutcome exportFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath) {
+FileCommandOutcome exportFile(DBAccess& db, ClientMessages& messages,
+                              const PathChooser& choosePath) {
     const QString fileError = QStringLiteral("文件读写错误，导出导出代发工资/代报销名册失败");
     const std::optional<RecordSet> rows = db.Query(
         QStringLiteral("select acc_no,acc_name ,cert_type,cert_code from person_payee_acc"));

@@ -42,6 +42,7 @@ bool rename(DBAccess& db, ClientMessages& messages, const Person& person);
 bool remove(DBAccess& db, ClientMessages& messages, const QString& accNo);
 
 // Writes the whole roster to the chosen PersonPayeeList file.
-RefOutcome exportFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath);
+FileCommandOutcome exportFile(DBAccess& db, ClientMessages& messages,
+                              const PathChooser& choosePath);
 
 } // namespace Roster

@@ -8,12 +8,12 @@ const QString kNo2 = QStringLiteral("6222000000000000000002");
 
 class PayerAccountsFileTest : public RefFixture {
 protected:
-    RefOutcome exportTo(const QString& file) {
+    FileCommandOutcome exportTo(const QString& file) {
         RefList list = PayerAccounts::makeList();
         PayerAccounts::reload(list, *db_);
         return PayerAccounts::exportFile(messages_, list, [file] { return file; });
     }
-    RefOutcome importFrom(const QString& file) {
+    FileCommandOutcome importFrom(const QString& file) {
         return PayerAccounts::importFile(
             *db_, messages_, [file] { return file; }, [this] { ++reloads_; });
     }
@@ -39,7 +39,7 @@ TEST_F(PayerAccountsFileTest, ExportWritesTheListLineForLineWithEscapedValues) {
     sql("insert into pay_acc (acc_no,acc_name) values ('" + kNo2 + "','A&B<东>'),('" + kNo1 +
         "','澄川贸易有限公司')");
     const QString file = path("out.xml");
-    EXPECT_EQ(exportTo(file).status, RefOutcome::Status::Done);
+    EXPECT_EQ(exportTo(file).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(prompter_.texts(), QStringList{"导出付款账号完毕"});
     EXPECT_EQ(bytes(file), fixture("account_set.xml"));
 }
@@ -49,10 +49,10 @@ TEST_F(PayerAccountsFileTest, ExportThenImportKeepsNumbersAndNames) {
         "','丁 & 戊')");
     const QStringList before = payers();
     const QString file = path("round.xml");
-    ASSERT_EQ(exportTo(file).status, RefOutcome::Status::Done);
+    ASSERT_EQ(exportTo(file).status, FileCommandOutcome::Status::Done);
     sql(QStringLiteral("delete from pay_acc"));
     prompter_.clear();
-    EXPECT_EQ(importFrom(file).status, RefOutcome::Status::Done);
+    EXPECT_EQ(importFrom(file).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(prompter_.texts(), QStringList{"导入付款账号完毕"});
     EXPECT_EQ(payers(), before);
 }
@@ -72,7 +72,7 @@ TEST_F(PayerAccountsFileTest, ImportStopsAtTheFirstRefusedRecordKeepingThoseBefo
         prompter_.clear();
         const QString file =
             accountSet({{kNo1, " 甲 "}, {c.number, c.name}, {"6222000000000000000003", "丙"}});
-        EXPECT_EQ(importFrom(file).status, RefOutcome::Status::Failed);
+        EXPECT_EQ(importFrom(file).status, FileCommandOutcome::Status::Failed);
         EXPECT_EQ(prompter_.texts(), QStringList{c.message});
         EXPECT_EQ(payers(), QStringList{kNo1 + "|甲|01"}) << c.message.toStdString();
     }
@@ -84,19 +84,19 @@ TEST_F(PayerAccountsFileTest, ImportReplacesStoredAccountsAndFindsAccountsAtAnyD
                               kNo1.toUtf8() +
                               "</AccountNO></X><AccountName>新</AccountName></Account>"
                               "</Group></Other>");
-    EXPECT_EQ(importFrom(path("deep.xml")).status, RefOutcome::Status::Done);
+    EXPECT_EQ(importFrom(path("deep.xml")).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(payers(), QStringList{kNo1 + "|新|01"});
     EXPECT_EQ(reloads_, 1);
 
     prompter_.clear();
     writeFile("none.xml", "<?xml version=\"1.0\"?><AccountSet/>");
-    EXPECT_EQ(importFrom(path("none.xml")).status, RefOutcome::Status::Done);
+    EXPECT_EQ(importFrom(path("none.xml")).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(prompter_.texts(), QStringList{"导入付款账号完毕"});
 
     prompter_.clear();
     writeFile("broken.xml", "<AccountSet><Account>");
-    EXPECT_EQ(importFrom(path("broken.xml")).status, RefOutcome::Status::Stopped);
-    EXPECT_EQ(importFrom(path("missing.xml")).status, RefOutcome::Status::Failed);
+    EXPECT_EQ(importFrom(path("broken.xml")).status, FileCommandOutcome::Status::Stopped);
+    EXPECT_EQ(importFrom(path("missing.xml")).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts(), QStringList{"文件读写错误，导入付款账号失败"});
     EXPECT_EQ(payers(), QStringList{kNo1 + "|新|01"});
 }
@@ -106,7 +106,7 @@ TEST_F(PayerAccountsFileTest, AFailingInsertKeepsTheRowItWouldHaveReplaced) {
     sql("create trigger refuse before insert on pay_acc when new.acc_name='坏' begin select "
         "raise(abort,'refused'); end");
     const QString file = accountSet({{kNo1, "坏"}});
-    EXPECT_EQ(importFrom(file).status, RefOutcome::Status::Failed);
+    EXPECT_EQ(importFrom(file).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts().last(), "导入付款账号发生错误[" + kNo1 + "]");
     EXPECT_EQ(payers(), QStringList{kNo1 + "|旧|01"});
 }
@@ -115,7 +115,7 @@ TEST_F(PayerAccountsFileTest, ExportRefusesWhatGbkCannotHoldBeforeWriting) {
     sql("insert into pay_acc (acc_no,acc_name) values ('" + kNo1 + "','笑😀')");
     const QString file = path("emoji.xml");
     writeFile("emoji.xml", "old");
-    EXPECT_EQ(exportTo(file).status, RefOutcome::Status::Failed);
+    EXPECT_EQ(exportTo(file).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts(),
               QStringList{"付款账号[" + kNo1 +
                           "]的“户名”含有GBK编码无法表示的字符“😀”，导出付款账号失败"});
@@ -125,7 +125,7 @@ TEST_F(PayerAccountsFileTest, ExportRefusesWhatGbkCannotHoldBeforeWriting) {
 TEST_F(PayerAccountsFileTest, AnEmptyKeyDoesNotHideTheList) {
     sql("insert into pay_acc (acc_no,acc_name) values ('','无号'),('" + kNo1 + "','甲')");
     const QString file = path("keys.xml");
-    EXPECT_EQ(exportTo(file).status, RefOutcome::Status::Done);
+    EXPECT_EQ(exportTo(file).status, FileCommandOutcome::Status::Done);
     EXPECT_TRUE(bytes(file).contains("<AccountNO>" + kNo1.toUtf8() + "</AccountNO>"));
 
     RefList empty = PayerAccounts::makeList();

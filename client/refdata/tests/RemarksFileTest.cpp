@@ -8,12 +8,12 @@ namespace {
 
 class RemarksFileTest : public RefFixture {
 protected:
-    RefOutcome exportTo(const QString& file) {
+    FileCommandOutcome exportTo(const QString& file) {
         RefList list = Remarks::makeList();
         Remarks::reload(list, *db_);
         return Remarks::exportFiles(messages_, list, [file] { return file; });
     }
-    RefOutcome importFrom(const QString& file) {
+    FileCommandOutcome importFrom(const QString& file) {
         return Remarks::importFile(
             *db_, messages_, [file] { return file; }, [] {});
     }
@@ -54,7 +54,7 @@ TEST_F(RemarksFileTest, FileNamesDropOnlyATrailingXmlInAnyCase) {
 
 TEST_F(RemarksFileTest, TwentyFivePhrasesGoIntoFilesOfTenTenAndFive) {
     addRemarks(25);
-    EXPECT_EQ(exportTo(path("a.xml")).status, RefOutcome::Status::Done);
+    EXPECT_EQ(exportTo(path("a.xml")).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(prompter_.texts(), QStringList{"导出备注完毕"});
     EXPECT_FALSE(QFileInfo::exists(path("a.xml")));
     const QStringList first = values(path("a-1.xml"));
@@ -68,7 +68,7 @@ TEST_F(RemarksFileTest, TwentyFivePhrasesGoIntoFilesOfTenTenAndFive) {
 
 TEST_F(RemarksFileTest, OneFileIsWrittenLineForLineUnderTheChosenName) {
     sql(QStringLiteral("insert into user_remark (remark) values ('货款'),('A&B<C>')"));
-    EXPECT_EQ(exportTo(path("one.xml")).status, RefOutcome::Status::Done);
+    EXPECT_EQ(exportTo(path("one.xml")).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(bytes(path("one.xml")), fixture("user_remark.xml"));
 }
 
@@ -78,11 +78,11 @@ TEST_F(RemarksFileTest, ExportThenImportKeepsEveryPhrase) {
     exportTo(path("round.xml"));
     sql(QStringLiteral("delete from user_remark"));
     prompter_.clear();
-    EXPECT_EQ(importFrom(path("round.xml")).status, RefOutcome::Status::Done);
+    EXPECT_EQ(importFrom(path("round.xml")).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(prompter_.texts(), QStringList{"导入备注完毕"});
     EXPECT_EQ(remarks(), before);
     // Importing phrases that are all present changes nothing.
-    EXPECT_EQ(importFrom(path("round.xml")).status, RefOutcome::Status::Done);
+    EXPECT_EQ(importFrom(path("round.xml")).status, FileCommandOutcome::Status::Done);
     EXPECT_EQ(remarks(), before);
 }
 
@@ -91,14 +91,14 @@ TEST_F(RemarksFileTest, ImportTrimsMergesAndStopsAtABlankPhrase) {
     writeFile("in.xml", "<?xml version=\"1.0\"?><Root><UserRemark><Remark><Value>  运费 "
                         "</Value></Remark><Remark><Value> </Value></Remark><Remark><Value>"
                         "不到</Value></Remark></UserRemark></Root>");
-    EXPECT_EQ(importFrom(path("in.xml")).status, RefOutcome::Status::Failed);
+    EXPECT_EQ(importFrom(path("in.xml")).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts(), QStringList{"备注文件中有空白的备注，导入文件中止"});
     EXPECT_EQ(remarks(), (QStringList{"旧的", "运费"}));
 
     prompter_.clear();
     writeFile("other.xml", "<?xml version=\"1.0\"?><Remarks><Remark><Value>甲</Value></Remark>"
                            "</Remarks>");
-    EXPECT_EQ(importFrom(path("other.xml")).status, RefOutcome::Status::Failed);
+    EXPECT_EQ(importFrom(path("other.xml")).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts(), QStringList{"文件读写错误，导入备注失败"});
 }
 
@@ -107,7 +107,7 @@ TEST_F(RemarksFileTest, AFailingInsertKeepsThePhrase) {
     sql(QStringLiteral("create trigger refuse before insert on user_remark begin select "
                        "raise(abort,'refused'); end"));
     writeFile("in.xml", "<UserRemark><Remark><Value>甲</Value></Remark></UserRemark>");
-    EXPECT_EQ(importFrom(path("in.xml")).status, RefOutcome::Status::Failed);
+    EXPECT_EQ(importFrom(path("in.xml")).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts().last(), "导入备注发生错误[甲]");
     EXPECT_EQ(remarks(), QStringList{"甲"});
 }
@@ -115,7 +115,7 @@ TEST_F(RemarksFileTest, AFailingInsertKeepsThePhrase) {
 TEST_F(RemarksFileTest, APhraseGbkCannotHoldStopsTheExportBeforeAnyFile) {
     addRemarks(12);
     sql(QStringLiteral("insert into user_remark (remark) values ('笑😀')"));
-    EXPECT_EQ(exportTo(path("e.xml")).status, RefOutcome::Status::Failed);
+    EXPECT_EQ(exportTo(path("e.xml")).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts(),
               QStringList{"第13条备注的“备注”含有GBK编码无法表示的字符“😀”，导出备注失败"});
     EXPECT_FALSE(QFileInfo::exists(path("e-1.xml")));

@@ -113,7 +113,7 @@ TEST_F(RosterTest, ExportWritesTheRosterLineForLine) {
 TEST_F(RosterTest, AnEmptyRosterExportsTheRootAlone) {
     const QString file = path("empty.xml");
     EXPECT_EQ(Roster::exportFile(*db_, messages_, [file] { return file; }).status,
-              RefOutcome::Status::Done);
+              FileCommandOutcome::Status::Done);
     EXPECT_EQ(bytes(file), "<?xml version=\"1.0\" encoding=\"GBK\"?>\r\n<PersonPayeeList>\r\n"
                            "</PersonPayeeList>\r\n");
 }
@@ -122,7 +122,7 @@ TEST_F(RosterTest, ANameGbkCannotHoldIsRefusedBeforeWriting) {
     sql("insert into person_payee_acc (acc_no,acc_name) values ('" + kNo1 + "','笑😀')");
     const QString file = path("emoji.xml");
     EXPECT_EQ(Roster::exportFile(*db_, messages_, [file] { return file; }).status,
-              RefOutcome::Status::Failed);
+              FileCommandOutcome::Status::Failed);
     EXPECT_EQ(
         prompter_.texts(),
         QStringList{"个人账号[" + kNo1 +
