@@ -161,13 +161,13 @@ TEST_F(HttpDownloadTest, NewFileWhosePartialNameCollidesStartsOver) {
     server.Set("/setup.bin", dropping);
     EXPECT_FALSE(Download("/setup.bin"));
 
-    // One byte longer and one stamp unit (two seconds) older: the same size + stamp.
-    std::string fresh(50001, 'c');
+    // One byte shorter and one stamp unit (two seconds) newer: the same size + stamp.
+    std::string fresh(49999, 'c');
     Resource changed = File(fresh);
-    changed.lastModified = "Wed, 21 Oct 2015 07:27:58 GMT";
+    changed.lastModified = "Wed, 21 Oct 2015 07:28:02 GMT";
     server.Set("/setup.bin", changed);
-    ASSERT_TRUE(fs::exists(Partial(old.size())));
-    ASSERT_EQ(Partial(old.size()), dest + "." + std::to_string(50001 + kStamp - 1));
+    ASSERT_EQ(FilesBeside(),
+              std::vector<std::string>{"setup.bin." + std::to_string(49999 + kStamp + 1)});
     ASSERT_TRUE(Download("/setup.bin")) << error;
     EXPECT_EQ(ReadFile(dest), fresh);
 }

@@ -154,4 +154,28 @@ TEST_F(ProcessFinderTest, ShutdownSignalsOwnChild) {
         ::setenv("DISPLAY", display.c_str(), 1);
 }
 
+TEST_F(ProcessFinderTest, ProcessOfAnotherUserIsNeitherFoundNorSignalled) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "starting a process as another user needs root";
+    for (const std::string& path : {dir.path, product})
+        fs::permissions(path, fs::perms::others_read | fs::perms::others_exec,
+                        fs::perm_options::add);
+    pid_t other = ::fork();
+    if (other == 0) {
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0)
+            ::execl(product.c_str(), product.c_str(), "600", nullptr);
+        ::_exit(127);
+    }
+    ASSERT_GT(other, 0);
+    std::string exe = "/proc/" + std::to_string(other) + "/exe";
+    std::error_code error;
+    while (fs::read_symlink(exe, error) != product)
+        ASSERT_EQ(::waitpid(other, nullptr, WNOHANG), 0) << "the other user's process ended";
+    EXPECT_EQ(FindProcess(product), 0);
+    EXPECT_FALSE(TerminateProcess(product));
+    EXPECT_EQ(::waitpid(other, nullptr, WNOHANG), 0) << "still running";
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+}
+
 } // namespace
