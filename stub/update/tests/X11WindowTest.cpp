@@ -87,41 +87,85 @@ TEST_F(XvfbTest, MainWindowOfAQtProgramIsPickedAndClosed) {
     EXPECT_EQ(WEXITSTATUS(status), 7) << "ended by its close button, not by a signal";
 }
 
-// Windows that name each other as owner, made on the display directly.
-TEST_F(XvfbTest, OwnerCycleEnds) {
-    xcb_connection_t* xcb = xcb_connect(display.c_str(), nullptr);
-    ASSERT_FALSE(xcb_connection_has_error(xcb));
-    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(xcb)).data;
-    auto atom = [xcb](const char* name) {
-        auto* reply = xcb_intern_atom_reply(
-            xcb, xcb_intern_atom(xcb, 0, std::uint16_t(std::strlen(name)), name), nullptr);
-        xcb_atom_t value = reply->atom;
-        std::free(reply);
-        return value;
-    };
-    xcb_atom_t wmPid = atom("_NET_WM_PID");
-    std::uint32_t pid = std::uint32_t(::getpid());
-    xcb_window_t a = xcb_generate_id(xcb), b = xcb_generate_id(xcb), c = xcb_generate_id(xcb);
-    for (xcb_window_t window : {a, b, c}) {
-        xcb_create_window(xcb, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 50, 50, 0,
-                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-        xcb_change_property(xcb, XCB_PROP_MODE_REPLACE, window, wmPid, XCB_ATOM_CARDINAL, 32, 1,
-                            &pid);
+// Windows made on the display directly, as a program (or a window manager) would make them.
+class RawWindows {
+public:
+    explicit RawWindows(const std::string& display)
+        : xcb_(xcb_connect(display.c_str(), nullptr)) {
+        screen_ = xcb_setup_roots_iterator(xcb_get_setup(xcb_)).data;
     }
-    xcb_change_property(xcb, XCB_PROP_MODE_REPLACE, a, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW,
-                        32, 1, &b);
-    xcb_change_property(xcb, XCB_PROP_MODE_REPLACE, b, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW,
-                        32, 1, &a);
-    xcb_change_property(xcb, XCB_PROP_MODE_REPLACE, c, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 5,
-                        "Title");
-    xcb_map_window(xcb, c);
-    std::free(xcb_get_input_focus_reply(xcb, xcb_get_input_focus(xcb), nullptr));
+    ~RawWindows() { xcb_disconnect(xcb_); }
+
+    xcb_window_t Root() const { return screen_->root; }
+
+    xcb_window_t Make(xcb_window_t parent, std::uint32_t pid, const char* title = nullptr) {
+        xcb_window_t window = xcb_generate_id(xcb_);
+        xcb_create_window(xcb_, XCB_COPY_FROM_PARENT, window, parent, 0, 0, 50, 50, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual, 0, nullptr);
+        if (pid != 0)
+            Set(window, "_NET_WM_PID", XCB_ATOM_CARDINAL, {pid});
+        if (title)
+            xcb_change_property(xcb_, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME,
+                                XCB_ATOM_STRING, 8, std::uint32_t(std::strlen(title)), title);
+        return window;
+    }
+
+    void Set(xcb_window_t window, const char* property, xcb_atom_t type,
+             std::vector<std::uint32_t> values) {
+        xcb_change_property(xcb_, XCB_PROP_MODE_REPLACE, window, Atom(property), type, 32,
+                            std::uint32_t(values.size()), values.data());
+    }
+
+    void Map(xcb_window_t window) { xcb_map_window(xcb_, window); }
+
+    // Everything asked so far has reached the server.
+    void Sync() { std::free(xcb_get_input_focus_reply(xcb_, xcb_get_input_focus(xcb_), nullptr)); }
+
+private:
+    xcb_atom_t Atom(const char* name) {
+        auto* reply = xcb_intern_atom_reply(
+            xcb_, xcb_intern_atom(xcb_, 0, std::uint16_t(std::strlen(name)), name), nullptr);
+        xcb_atom_t atom = reply->atom;
+        std::free(reply);
+        return atom;
+    }
+
+    xcb_connection_t* xcb_;
+    xcb_screen_t* screen_;
+};
+
+TEST_F(XvfbTest, OwnerCycleEnds) {
+    RawWindows raw(display);
+    std::uint32_t pid = std::uint32_t(::getpid());
+    xcb_window_t a = raw.Make(raw.Root(), pid), b = raw.Make(raw.Root(), pid);
+    xcb_window_t c = raw.Make(raw.Root(), pid, "Title");
+    raw.Set(a, "WM_TRANSIENT_FOR", XCB_ATOM_WINDOW, {b});
+    raw.Set(b, "WM_TRANSIENT_FOR", XCB_ATOM_WINDOW, {a});
+    raw.Map(c);
+    raw.Sync();
 
     X11Windows windows(display);
-    EXPECT_EQ(windows.WindowsOf(pid_t(pid)).size(), 3u);
+    EXPECT_EQ(windows.WindowsOf(pid_t(pid)), (std::vector<WindowId>{a, b, c}));
     // a and b own each other: each scores 4, above c's caption and visibility (3).
     EXPECT_EQ(windows.MainWindowOf(pid_t(pid)), WindowId(a));
-    xcb_disconnect(xcb);
+}
+
+TEST_F(XvfbTest, ClientWindowsAsAWindowManagerListsThem) {
+    RawWindows raw(display);
+    std::uint32_t pid = std::uint32_t(::getpid());
+    // A reparenting manager's frame with the client inside, and a window it does not manage.
+    xcb_window_t frame = raw.Make(raw.Root(), 0);
+    xcb_window_t client = raw.Make(frame, pid, "Product");
+    raw.Set(client, "WM_STATE", XCB_ATOM_CARDINAL, {1, 0});
+    xcb_window_t unmanaged = raw.Make(raw.Root(), pid, "Popup");
+    raw.Sync();
+    X11Windows windows(display);
+    EXPECT_EQ(windows.WindowsOf(pid_t(pid)), std::vector<WindowId>{client});
+
+    // A manager's client list is taken as it is.
+    raw.Set(raw.Root(), "_NET_CLIENT_LIST", XCB_ATOM_WINDOW, {unmanaged});
+    raw.Sync();
+    EXPECT_EQ(windows.WindowsOf(pid_t(pid)), std::vector<WindowId>{unmanaged});
 }
 
 } // namespace
