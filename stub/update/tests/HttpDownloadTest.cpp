@@ -1,8 +1,11 @@
 #include "update/HttpDownload.h"
+#include "update/tests/ChildProcess.h"
 #include "update/tests/TestHttpServer.h"
 
 #include "testsupport/CraftedPackage.h"
 
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -308,6 +311,52 @@ TEST_F(HttpDownloadTest, FileSizeOfAnAddress) {
         EXPECT_EQ(HttpGetFileSize(c.url, hooks.log), c.size);
         EXPECT_EQ(log.back(), "HTTP_GetFileSize=" + std::to_string(c.size) + "  " + c.url);
     }
+}
+
+// An HTTPS server whose certificate nobody vouches for: nothing is fetched from it.
+TEST_F(HttpDownloadTest, UnverifiedCertificateIsRefused) {
+    if (::access("/usr/bin/openssl", X_OK) != 0)
+        GTEST_SKIP() << "openssl is not installed";
+    ScratchFolder site;
+    WriteFile(site / "setup.bin", "from an impostor");
+    std::string key = site / "key.pem", certificate = site / "certificate.pem";
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    ChildProcess request("/usr/bin/openssl",
+                         {"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                          "ec_paramgen_curve:prime256v1", "-nodes", "-keyout", key, "-out",
+                          certificate, "-days", "1", "-subj", "/CN=127.0.0.1"},
+                         environ, &quiet);
+    posix_spawn_file_actions_destroy(&quiet);
+    ASSERT_EQ(request.Reap(), 0);
+
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], 1);
+    posix_spawn_file_actions_addclose(&actions, ends[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addchdir_np(&actions, site.path.c_str());
+    ChildProcess server(
+        "/usr/bin/openssl",
+        {"s_server", "-accept", "127.0.0.1:0", "-cert", certificate, "-key", key, "-WWW"}, environ,
+        &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(ends[1]);
+    FILE* output = ::fdopen(ends[0], "r");
+    int port = 0;
+    char line[256];
+    while (port == 0 && std::fgets(line, sizeof line, output))
+        std::sscanf(line, "ACCEPT 127.0.0.1:%d", &port);
+    std::fclose(output);
+    ASSERT_NE(port, 0) << "the HTTPS server did not start";
+
+    std::string url = "https://127.0.0.1:" + std::to_string(port) + "/setup.bin";
+    EXPECT_FALSE(HttpDownloadFile(url, dest, error, hooks));
+    EXPECT_EQ(error, "Unable to open Internet Connection <P>URL: " + url);
+    EXPECT_TRUE(FilesBeside().empty());
 }
 
 } // namespace

@@ -14,6 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
 // Copies of a long sleeping program under a name of the test's own.
 class ProcessFinderTest : public ::testing::Test {
 protected:
@@ -36,7 +42,9 @@ protected:
     }
 
     ScratchFolder dir;
-    std::string product = dir / "KelpProduct";
+    // Named after the scratch folder, so that test runs side by side never see each other's.
+    std::string name = "Kelp-" + fs::path(dir.path).filename().string();
+    std::string product = dir / name;
     std::vector<std::unique_ptr<ChildProcess>> children;
 };
 
@@ -49,11 +57,11 @@ TEST_F(ProcessFinderTest, FindsTheProductByPathNameOrCanonicalPath) {
     } cases[] = {
         {product, false, pid},
         {"\"" + product + "\"", false, pid},
-        {"KelpProduct", false, pid},
-        {"kelpproduct", false, pid},
-        {"KelpProduct", true, 0},
-        {dir / "link/KelpProduct", true, pid},
-        {dir / "./KelpProduct", true, pid},
+        {name, false, pid},
+        {Upper(name), false, pid},
+        {name, true, 0},
+        {dir / ("link/" + name), true, pid},
+        {dir / ("./" + name), true, pid},
         {dir / "Other", false, 0},
         {"", false, 0},
         {"\"\"", false, 0},
