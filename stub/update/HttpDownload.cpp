@@ -130,10 +130,7 @@ private:
     bool Decide() {
         decided_ = true;
         long status = Status(*request_);
-        if (status < 200 || status > 299) {
-            error_ = NotFoundText(url_, {}, false);
-            return false;
-        }
+        bool success = status >= 200 && status <= 299;
         if (resumeFrom_ > 0) {
             std::int64_t from = resumeFrom_;
             resumeFrom_ = 0;
@@ -142,12 +139,18 @@ private:
                 if (range && range->first == from && range->second == size_ &&
                     PartialSize() == from)
                     return Start(true, from);
-                DiscardPartial();
+            }
+            // Anything but the rest of this file: the partial file is of no use.
+            DiscardPartial();
+            if (status == 206 || !success) {
                 next_ = Next::StartOver;
                 return false;
             }
             // The whole body came: the file changed or the server ignores ranges.
-            DiscardPartial();
+        }
+        if (!success) {
+            error_ = NotFoundText(url_, {}, false);
+            return false;
         }
         curl_off_t length = -1;
         curl_easy_getinfo(request_->get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);

@@ -191,6 +191,45 @@ TEST_F(HttpDownloadTest, ServerIgnoringRangesStillGivesTheRightFile) {
     EXPECT_EQ(Gets().back().range, "bytes=30000-");
 }
 
+TEST_F(HttpDownloadTest, FileChangedBetweenTheRequestsIsFetchedWhole) {
+    std::string old = Bytes(60000);
+    Resource resource = File(old);
+    resource.dropAfter = 25000;
+    server.Set("/setup.bin", resource);
+    EXPECT_FALSE(Download("/setup.bin"));
+
+    // The plain request still sees the old file; the ranged one finds a new one.
+    std::string fresh(60000, 'f');
+    auto changed = std::make_shared<Resource>(File(fresh));
+    changed->lastModified = "Thu, 22 Oct 2015 07:28:00 GMT";
+    resource.dropAfter = -1;
+    resource.next = changed;
+    server.Set("/setup.bin", resource);
+    server.ClearRequests();
+    ASSERT_TRUE(Download("/setup.bin")) << error;
+    EXPECT_EQ(ReadFile(dest), fresh);
+    EXPECT_EQ(Gets().back().ifRange, kModified);
+}
+
+TEST_F(HttpDownloadTest, RefusedRangeStartsOver) {
+    std::string body = Bytes(80000);
+    Resource resource = File(body);
+    resource.dropAfter = 30000;
+    server.Set("/setup.bin", resource);
+    EXPECT_FALSE(Download("/setup.bin"));
+
+    resource.dropAfter = -1;
+    resource.rangeStatus = 416;
+    server.Set("/setup.bin", resource);
+    server.ClearRequests();
+    ASSERT_TRUE(Download("/setup.bin")) << error;
+    EXPECT_EQ(ReadFile(dest), body);
+    auto gets = Gets();
+    ASSERT_EQ(gets.size(), 3u);
+    EXPECT_EQ(gets[1].range, "bytes=30000-");
+    EXPECT_EQ(gets[2].range, "");
+}
+
 TEST_F(HttpDownloadTest, PartialFileLongerThanTheFileIsDeleted) {
     std::string body = Bytes(4000);
     server.Set("/setup.bin", File(body));

@@ -157,8 +157,11 @@ void TestHttpServer::Answer(int connection) {
         requests_.push_back(request);
         auto found = resources_.find(request.path);
         known = found != resources_.end();
-        if (known)
+        if (known) {
             resource = found->second;
+            if (resource.next && request.method == "GET" && request.range.empty())
+                found->second = *resource.next;
+        }
     }
     if (!known) {
         resource.status = 404;
@@ -180,9 +183,10 @@ void TestHttpServer::Answer(int connection) {
     }
     std::int64_t from = 0;
     int status = resource.status;
+    if (status == 200 && resource.rangeStatus != 0 && !request.range.empty())
+        status = resource.rangeStatus;
     if (status == 200 && resource.honourRanges && request.range.starts_with("bytes=")) {
-        bool current = request.ifRange.empty() || !resource.honourIfRange ||
-                       request.ifRange == resource.lastModified;
+        bool current = request.ifRange.empty() || request.ifRange == resource.lastModified;
         std::int64_t wanted = std::stoll(request.range.substr(6));
         if (current && wanted < total) {
             from = wanted;

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -19,8 +20,11 @@ struct Resource {
     bool sendLength = true;      // Content-Length; without it the body ends with the connection
     std::string lastModified;    // Last-Modified header, none when empty
     bool honourRanges = true;    // answer "Range: bytes=N-" with 206
-    bool honourIfRange = true;   // a Range with a stale If-Range gets the whole file
+    int rangeStatus = 0;         // when set, a ranged request gets this error status instead
     std::int64_t dropAfter = -1; // closes the connection after this many body bytes
+    // When set, replaces this one once a GET without a range was answered: the file changes
+    // between a download's requests.
+    std::shared_ptr<const Resource> next;
 };
 
 struct RecordedRequest {
