@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -85,6 +86,20 @@ TEST_F(XvfbTest, MainWindowOfAQtProgramIsPickedAndClosed) {
     int status = app.Reap();
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 7) << "ended by its close button, not by a signal";
+}
+
+TEST_F(XvfbTest, ProcessWithoutWindowsIsNotPosted) {
+    std::string folder = (std::filesystem::temp_directory_path() / "stubx11-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    std::string product = folder + "/Windowless";
+    std::filesystem::copy_file("/bin/sleep", product);
+    {
+        ChildProcess child(product, {"600"});
+        EXPECT_EQ(FindMainWindow(product, display), std::nullopt);
+        EXPECT_FALSE(CloseProcess(product, display));
+        EXPECT_EQ(::waitpid(child.Pid(), nullptr, WNOHANG), 0) << "still running";
+    }
+    std::filesystem::remove_all(folder);
 }
 
 // Windows made on the display directly, as a program (or a window manager) would make them.
