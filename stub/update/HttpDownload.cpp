@@ -24,6 +24,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::int64_t kMaxChunk = 10240;
+// Larger reads from the socket than one chunk: fewer system calls on a fast line.
+constexpr long kReceiveBuffer = 100 * 1024;
 constexpr const char* kWarmUpAgent = "HTTP_Connect_2";
 constexpr const char* kDownloadAgent = "HTTP_Connect_3";
 // A plain request, a ranged one, and a plain one again when the ranged answer did not fit.
@@ -103,6 +105,7 @@ private:
             headers = curl_slist_append(headers, ("If-Range: " + validator_).c_str());
             curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
         }
+        curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kReceiveBuffer);
         curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Download::OnWrite);
         curl_easy_setopt(curl, CURLOPT_WRITEDATA, this);
         curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &Download::OnTransferInfo);
