@@ -20,14 +20,28 @@ std::optional<std::time_t> DosTimeToTime(std::uint32_t dosTime) {
     return when;
 }
 
-std::uint32_t TimeToDosTime(std::time_t when) {
-    std::tm parts{};
-    localtime_r(&when, &parts);
+namespace {
+
+std::uint32_t PartsToDosTime(const std::tm& parts) {
     if (parts.tm_year < 80)
         return (1 << 16) | (1 << 21);
     return std::uint32_t(parts.tm_year - 80) << 25 | std::uint32_t(parts.tm_mon + 1) << 21 |
            std::uint32_t(parts.tm_mday) << 16 | std::uint32_t(parts.tm_hour) << 11 |
            std::uint32_t(parts.tm_min) << 5 | std::uint32_t(parts.tm_sec / 2);
+}
+
+} // namespace
+
+std::uint32_t TimeToDosTime(std::time_t when) {
+    std::tm parts{};
+    localtime_r(&when, &parts);
+    return PartsToDosTime(parts);
+}
+
+std::uint32_t UtcTimeToDosTime(std::time_t when) {
+    std::tm parts{};
+    gmtime_r(&when, &parts);
+    return PartsToDosTime(parts);
 }
 
 } // namespace stub
