@@ -176,7 +176,8 @@ public:
         const auto started = std::chrono::steady_clock::now();
         const std::string base = VolumeBase(request_.source);
         Progress(SetUpBars, 0, 0, 0);
-        std::string path = request_.source;
+        std::string path =
+            request_.firstVolumeFile.empty() ? request_.source : request_.firstVolumeFile;
         for (int volume = 1;; ++volume) {
             if (PathExists(path) && !ExtractVolume(path, volume))
                 return result_;

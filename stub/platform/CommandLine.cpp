@@ -131,7 +131,14 @@ long long SwitchNumber(const std::string& text, const std::string& name, long lo
 std::string RemoveSwitch(std::string text, const std::string& name) {
     for (auto at = FindSwitch(text, name, 0); at != std::string::npos;
          at = FindSwitch(text, name, at)) {
-        std::size_t end = ValueAt(text, at + name.size()).second;
+        // An unquoted value goes up to the next blank, so that no part of a path is left.
+        const std::size_t start = at + name.size();
+        std::size_t end = start < text.size() && text[start] == '"'
+                              ? ValueAt(text, start).second
+                              : static_cast<std::size_t>(
+                                    std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start),
+                                                 text.end(), IsBlank) -
+                                    text.begin());
         std::size_t begin = at;
         while (begin > 0 && IsBlank(text[begin - 1]))
             --begin;

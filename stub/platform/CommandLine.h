@@ -21,7 +21,8 @@ std::vector<std::string> SplitCommand(const std::string& text);
 std::optional<std::string> SwitchValue(const std::string& text, const std::string& name);
 // The switch's value as a number; fallback when absent or not a number.
 long long SwitchNumber(const std::string& text, const std::string& name, long long fallback);
-// Removes every occurrence of the switch with its whole value and the blank before it.
+// Removes every occurrence of the switch with its whole value (quoted, or up to the next blank)
+// and the blank before it.
 std::string RemoveSwitch(std::string text, const std::string& name);
 
 } // namespace stub
