@@ -2,6 +2,7 @@
 // named folder.
 #include "app/ConsoleMessageBoxes.h"
 #include "app/ConsoleSetupUi.h"
+#include "app/QtSetupUi.h"
 #include "app/SetupRun.h"
 #include "package/Extraction.h"
 #include "package/PackageError.h"
@@ -11,8 +12,9 @@
 #include "platform/ProcessLog.h"
 #include "platform/SelfRemoval.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -43,6 +45,14 @@ std::unique_ptr<stub::TGFileInfo> OwnPackage(const std::string& own) {
     else
         std::cerr << "stub: this program carries no package.\n";
     return nullptr;
+}
+
+// Windows when a display is there, the console form otherwise.
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value && *value)
+            return true;
+    return false;
 }
 
 int Extract(const std::string& destination) {
@@ -92,9 +102,18 @@ int Setup(int argc, char** argv) {
     auto info = OwnPackage(own);
     if (!info)
         return kExitUsage;
-    QCoreApplication app(argc, argv);
-    stub::ConsoleSetupUi ui;
-    const int code = stub::RunSetupStub({own, *tail}, *info, ui);
+    std::unique_ptr<QCoreApplication> app;
+    std::unique_ptr<stub::SetupUi> ui;
+    if (HasDisplay()) {
+        app = std::make_unique<QApplication>(argc, argv);
+        ui = std::make_unique<stub::QtSetupUi>(
+            info->LanguageText("s0"),
+            stub::LanguageFont{info->FontName(), info->FontSize(), info->Charset()});
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        ui = std::make_unique<stub::ConsoleSetupUi>();
+    }
+    const int code = stub::RunSetupStub({own, *tail}, *info, *ui);
     stub::ProcessLog(" ==== STUB END ====> " + commandLine + "<");
     stub::ProcessLog("");
     return code;
