@@ -13,7 +13,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace stub {
 
@@ -65,6 +68,7 @@ KMsgBox::KMsgBox(BoxKind kind, const std::string& text, const std::string& capti
 
     auto* view = new QTextEdit;
     view->setObjectName("txtMessage");
+    view->setFont(boxFont);
     view->setReadOnly(true);
     view->setFrameShape(QFrame::NoFrame);
     view->viewport()->setAutoFillBackground(false);
@@ -130,14 +134,22 @@ void KMsgBox::AddButton(QBoxLayout* row, const std::string& buttons, int index, 
 }
 
 void KMsgBox::SizeText(QTextEdit* view) {
-    const QFontMetrics metrics(view->font());
+    // Each line's natural width as the control lays it out (tabs and bold included).
+    QTextDocument* document = view->document();
+    document->setTextWidth(-1);
+    document->adjustSize();
     std::vector<int> widths;
-    for (const QString& line : view->toPlainText().split(QLatin1Char('\n')))
-        widths.push_back(metrics.horizontalAdvance(line));
-    const auto size = MeasureBoxText(widths, metrics.height() + metrics.leading());
-    const int margins = 2 * static_cast<int>(view->document()->documentMargin()) + 4;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        widths.push_back(layout && layout->lineCount() > 0
+                             ? static_cast<int>(std::ceil(layout->lineAt(0).naturalTextWidth()))
+                             : 0);
+    }
+    const QFontMetrics metrics(view->font());
+    const auto size = MeasureBoxText(widths, metrics.lineSpacing());
+    const int margins = 2 * static_cast<int>(document->documentMargin()) + 4;
     view->setMinimumSize(size.width + margins, size.height + margins);
-    view->setLineWrapMode(QTextEdit::WidgetWidth);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 bool QtMessageBoxes::Show(BoxKind kind, const std::string& text, const std::string& caption,
