@@ -1,6 +1,7 @@
 #include "app/SetupRun.h"
 
 #include "app/EngineCommand.h"
+#include "app/LanguageFile.h"
 #include "package/Extraction.h"
 #include "package/ListText.h"
 #include "package/PackageError.h"
@@ -42,15 +43,19 @@ public:
         : start_(start)
         , info_(info)
         , ui_(ui)
-        , temp_(start.ownPath) {}
+        , temp_(start.ownPath)
+        , texts_(std::filesystem::path(start.ownPath).parent_path().string(),
+                 info.CurrentLanguageName()) {}
 
     int Run() {
         std::string fault;
         const auto runtime = RuntimeFolder(&fault);
         if (!runtime)
-            return Fail(LiteralText(fault) +
-                        "<P><P>The stub's runtime folder cannot be trusted, so it cannot tell "
-                        "whether it runs already or hand over to its installation engine.");
+            return Fail(texts_.TextWith("RuntimeFolderRefused",
+                                        "<?><P><P>The stub's runtime folder cannot be trusted, so "
+                                        "it cannot tell whether it runs already or hand over to "
+                                        "its installation engine.",
+                                        fault));
         runtime_ = *runtime;
         // The window of the stub's class: a second start from the same path finds it.
         Endpoint window(runtime_, start_.ownPath);
@@ -59,7 +64,8 @@ public:
                 ProcessLog(Pid() + " ==== already running: " + start_.ownPath);
                 return 0;
             }
-            return Fail(LiteralText(start_.ownPath) + "<P><P>The stub's window could not be made.");
+            return Fail(texts_.TextWith(
+                "WindowNotMade", "<?><P><P>The stub's window could not be made.", start_.ownPath));
         }
         const long level = SwitchNumber(start_.tail, "/SpanCdLvl=", 1);
         if (info_.SpanCd() && level == 1)
@@ -74,7 +80,8 @@ public:
 private:
     int SetupRunOnce(long level) {
         if (info_.WebPackage())
-            return Fail("This package downloads its setup file, which this stub cannot do yet.");
+            return Fail(texts_.Text("WebPackage", "This package downloads its setup file, which "
+                                                  "this stub cannot do yet."));
         const auto spanDisk = SwitchValue(start_.tail, "/SpanDiskFName1=");
         ExtractionRequest request;
         request.source = spanDisk ? *spanDisk : start_.ownPath;
@@ -83,7 +90,8 @@ private:
         if (level == 2)
             request.firstVolumeFile = start_.ownPath;
         else if (!PathExists(request.source))
-            return Fail(LiteralText(request.source) + "<P><P>The setup file was not found.");
+            return Fail(texts_.TextWith("SetupFileMissing",
+                                        "<?><P><P>The setup file was not found.", request.source));
         request.agentFileName =
             info_.MakeAgent() ? info_.Setting(SettingsItem::AgentFileName) : std::string();
         return ExtractAndStart(request);
@@ -101,7 +109,8 @@ private:
                 temp_.PickAlternativeTempDrive())
                 destination = temp_.AlternativeFolder();
         } catch (const std::exception& e) {
-            return Fail(LiteralText(e.what()) + "<P><P>Unable to create Directory!");
+            return Fail(texts_.TextWith("TempFolderNotMade", "<?><P><P>Unable to create Directory!",
+                                        e.what()));
         }
         ProcessLog("========= ForegroundOp=" + Flag(foreground) + " ==========");
         if (foreground) {
@@ -152,7 +161,7 @@ private:
         }
         if (result.engineEntry.empty()) {
             ui_.ShowProgress(false);
-            return Fail("The package names no installation engine.");
+            return Fail(texts_.Text("NoEngine", "The package names no installation engine."));
         }
         return StartEngine(destination, result.engineEntry);
     }
@@ -173,7 +182,9 @@ private:
         ui_.ShowProgress(false);
         if (engine < 0) {
             DeleteAtom(runtime_, atom);
-            return Fail(LiteralText(error) + "<P><P>The installation engine could not be started.");
+            return Fail(texts_.TextWith("EngineNotStarted",
+                                        "<?><P><P>The installation engine could not be started.",
+                                        error));
         }
         ui_.Wait(kSettleMs);
         const int code = WaitForProgram(
@@ -231,6 +242,7 @@ private:
     const TGFileInfo& info_;
     SetupUi& ui_;
     TempFolders temp_;
+    LanguageFile texts_;
     std::string runtime_;
 };
 

@@ -22,11 +22,11 @@ struct EntryInfo {
 };
 
 struct ExtractionRequest {
-    std::string source;        // the stub's own file or the first volume; names the others
+    std::string source;          // the stub's own file or the first volume; names the others
     std::string firstVolumeFile; // when set, the first volume is read from this file instead
-    std::string destination;   // created with its parents when missing
-    std::string agentFileName; // a bare file name; empty: no update agent is written
-    bool forcePrompt = false;  // always prompt for the next volume
+    std::string destination;     // created with its parents when missing
+    std::string agentFileName;   // a bare file name; empty: no update agent is written
+    bool forcePrompt = false;    // always prompt for the next volume
     int charset = 0;
     std::string volumePrompt = DefaultLanguageText("s8");
     std::string attentionCaption = "Attention";

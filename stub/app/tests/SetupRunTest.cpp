@@ -255,3 +255,17 @@ TEST_F(SetupRunTest, AStubOnRemovableMediaRunsACopyThatReadsTheOtherVolumes) {
     // docs/ came from the second volume, read from the medium.
     EXPECT_EQ(Recorded("file"), (std::vector<std::string>{"docs", "engine"}));
 }
+
+TEST_F(SetupRunTest, ALanguageFileBesideTheStubOverridesItsTexts) {
+    Pack();
+    fs::create_directories(dir / "my cd/HELP/English");
+    WriteFile(dir / "my cd/HELP/English/Kelpset.language.ini",
+              "[STRINGS]\nRuntimeFolderRefused=Laufzeitordner abgelehnt:|<?>\n");
+    fs::create_directories(dir / "run/kelpset");
+    chmod((dir / "run/kelpset").c_str(), 0755);
+    auto run = Run({});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("Laufzeitordner abgelehnt:\n" + dir / "run/kelpset is open to other"),
+              std::string::npos)
+        << run.err;
+}
