@@ -269,3 +269,31 @@ TEST_F(SetupRunTest, ALanguageFileBesideTheStubOverridesItsTexts) {
               std::string::npos)
         << run.err;
 }
+
+TEST_F(SetupRunTest, ForcePromptAsksForEveryVolumeAndACancelStartsNothing) {
+    const auto stubSize = static_cast<std::int64_t>(fs::file_size(STUB_PATH));
+    const auto engineSize = static_cast<std::int64_t>(fs::file_size(dir / "in/engine"));
+    Pack({"--volume-size", std::to_string(stubSize + engineSize + 20000)});
+    ASSERT_TRUE(fs::exists(dir / "my cd/setup.exe.002"));
+    fs::create_directories(dir / "config/Tesserin");
+    WriteFile(dir / "config/Tesserin/Kelpset.conf", "[SpanDisk]\nForcePrompt=1\n");
+    auto run = Run({});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.err.find("Please insert DISK #2 and press OK to continue"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(dir / "record"));
+    EXPECT_TRUE(TempFolderEmpty());
+
+    WriteFile(dir / "config/Tesserin/Kelpset.conf", "[SpanDisk]\nForcePrompt=0\n");
+    run = Run({});
+    EXPECT_EQ(run.code, 7) << run.err;
+    EXPECT_EQ(Recorded("file"), (std::vector<std::string>{"docs", "engine"}));
+}
+
+TEST_F(SetupRunTest, AnArgumentWithAQuoteIsRefused) {
+    Pack();
+    auto run = Run({"say \"hi\""});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("double quote"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "record"));
+}
