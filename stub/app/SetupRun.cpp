@@ -7,6 +7,7 @@
 #include "package/PackageError.h"
 #include "package/TempFolders.h"
 #include "platform/Atoms.h"
+#include "platform/CloseRequest.h"
 #include "platform/CommandLine.h"
 #include "platform/Endpoints.h"
 #include "platform/FileSystem.h"
@@ -28,6 +29,9 @@ namespace {
 constexpr int kSettleMs = 1000;
 constexpr int kProcessPollMs = 500;
 constexpr int kDialogPollMs = 100;
+
+// Thrown from a wait when a close was asked for; the run unwinds and removes what it made.
+struct Closing {};
 
 std::string Flag(bool value) {
     return value ? "TRUE" : "FALSE";
@@ -70,7 +74,12 @@ public:
         const long level = SwitchNumber(start_.tail, "/SpanCdLvl=", 1);
         if (info_.SpanCd() && level == 1)
             return StartCopyFromMedia();
-        const int code = SetupRunOnce(level);
+        int code = kExitFailed;
+        try {
+            code = SetupRunOnce(level);
+        } catch (const Closing&) {
+            ProcessLog(Pid() + " ==== closed before the end");
+        }
         temp_.RemoveAll();
         if (level == 2)
             RemoveProgramFile(start_.ownPath, true);
@@ -117,7 +126,7 @@ private:
             if (!CheckTempSpace(destination, info_, ui_.Boxes()))
                 return 0;
             ui_.ShowProgress(true);
-            ui_.Wait(kSettleMs);
+            Wait(kSettleMs);
         }
         request.destination = destination;
         request.forcePrompt = IniFile::Load(ConfigIniPath())
@@ -131,10 +140,10 @@ private:
         request.onProgress = ui_.ProgressCallback();
         request.log = ProcessLog;
         request.pump = [this] {
-            ui_.Wait(0);
+            Wait(0);
         };
         request.wait = [this](int ms) {
-            ui_.Wait(ms);
+            Wait(ms);
         };
         ExtractionResult result;
         try {
@@ -143,7 +152,7 @@ private:
             ui_.ShowProgress(false);
             return Fail(LiteralText(e.what()));
         }
-        ui_.Wait(kSettleMs);
+        Wait(kSettleMs);
         if (!result.checksumOk) {
             ui_.ShowProgress(false);
             ui_.Boxes().ShowError(info_.LanguageText("s7"), info_.LanguageText("Error"),
@@ -186,13 +195,19 @@ private:
                                         "<?><P><P>The installation engine could not be started.",
                                         error));
         }
-        ui_.Wait(kSettleMs);
-        const int code = WaitForProgram(
-            engine, [this](int ms) { ui_.Wait(ms); }, kProcessPollMs);
-        const std::string dialog = EngineDialogClass(launch.threadId);
-        while (EndpointExists(runtime_, dialog))
-            ui_.Wait(kDialogPollMs);
-        ui_.Wait(kSettleMs);
+        int code = 0;
+        try {
+            Wait(kSettleMs);
+            code = WaitForProgram(
+                engine, [this](int ms) { Wait(ms); }, kProcessPollMs);
+            const std::string dialog = EngineDialogClass(launch.threadId);
+            while (EndpointExists(runtime_, dialog))
+                Wait(kDialogPollMs);
+            Wait(kSettleMs);
+        } catch (const Closing&) {
+            DeleteAtom(runtime_, atom);
+            throw;
+        }
         // Acknowledged only when the atom was made here and the engine took it away.
         const bool acknowledged = atomMade && !AtomExists(runtime_, atom);
         DeleteAtom(runtime_, atom);
@@ -228,6 +243,12 @@ private:
             return Fail(LiteralText(error));
         }
         return 0;
+    }
+
+    void Wait(int ms) {
+        ui_.Wait(ms);
+        if (CloseRequested())
+            throw Closing{};
     }
 
     LanguageFont Font() const { return {info_.FontName(), info_.FontSize(), info_.Charset()}; }

@@ -8,6 +8,7 @@
 #include "package/PackageError.h"
 #include "package/TGFileInfo.h"
 #include "package/TempFolders.h"
+#include "platform/CloseRequest.h"
 #include "platform/CommandLine.h"
 #include "platform/ProcessLog.h"
 #include "platform/SelfRemoval.h"
@@ -113,6 +114,7 @@ int Setup(int argc, char** argv) {
         app = std::make_unique<QCoreApplication>(argc, argv);
         ui = std::make_unique<stub::ConsoleSetupUi>();
     }
+    stub::WatchCloseSignals();
     const int code = stub::RunSetupStub({own, *tail}, *info, *ui);
     stub::ProcessLog(" ==== STUB END ====> " + commandLine + "<");
     stub::ProcessLog("");

@@ -297,3 +297,16 @@ TEST_F(SetupRunTest, AnArgumentWithAQuoteIsRefused) {
     EXPECT_NE(run.err.find("double quote"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(dir / "record"));
 }
+
+TEST_F(SetupRunTest, ATerminationSignalClosesTheRunAndRemovesItsFolder) {
+    Pack();
+    env.push_back("STUBTEST_HOLD=" + dir / "release");
+    const pid_t stub = Start({package}, "closed");
+    ASSERT_TRUE(Eventually([&] { return fs::exists(dir / "record"); }));
+    ASSERT_EQ(kill(stub, SIGTERM), 0);
+    EXPECT_EQ(Wait(stub), 1);
+    EXPECT_NE(ReadFile(dir / "closed.out").find("closed before the end"), std::string::npos);
+    EXPECT_TRUE(TempFolderEmpty());
+    EXPECT_TRUE(fs::is_empty(dir / "run/kelpset/atoms"));
+    WriteFile(dir / "release", "");
+}
