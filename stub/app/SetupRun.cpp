@@ -52,6 +52,9 @@ public:
                  info.CurrentLanguageName()) {}
 
     int Run() {
+        if (info_.IsAgent())
+            return Fail(texts_.Text("AgentRole", "This file is an update agent; its update cycle "
+                                                 "is not part of this stub yet."));
         std::string fault;
         const auto runtime = RuntimeFolder(&fault);
         if (!runtime)
@@ -89,8 +92,8 @@ public:
 private:
     int SetupRunOnce(long level) {
         if (info_.WebPackage())
-            return Fail(texts_.Text("WebPackage", "This package downloads its setup file, which "
-                                                  "this stub cannot do yet."));
+            return Fail(texts_.Text("WebPackage", "This package downloads its setup file, which is "
+                                                  "not part of this stub yet."));
         const auto spanDisk = SwitchValue(start_.tail, "/SpanDiskFName1=");
         ExtractionRequest request;
         request.source = spanDisk ? *spanDisk : start_.ownPath;

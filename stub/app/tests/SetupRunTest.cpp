@@ -310,3 +310,13 @@ TEST_F(SetupRunTest, ATerminationSignalClosesTheRunAndRemovesItsFolder) {
     EXPECT_TRUE(fs::is_empty(dir / "run/kelpset/atoms"));
     WriteFile(dir / "release", "");
 }
+
+TEST_F(SetupRunTest, AnUpdateAgentOrADownloadPackageSaysWhatItCannotDoYet) {
+    for (const char* flag : {"--agent", "--web-package"}) {
+        Pack({flag});
+        auto run = Run({});
+        EXPECT_EQ(run.code, 1) << flag;
+        EXPECT_NE(run.err.find("not part of this stub yet"), std::string::npos) << flag << run.err;
+        EXPECT_FALSE(fs::exists(dir / "record"));
+    }
+}
