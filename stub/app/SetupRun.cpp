@@ -84,7 +84,10 @@ public:
             ProcessLog(Pid() + " ==== closed before the end");
         }
         temp_.RemoveAll();
-        if (level == 2)
+        // Only the copy made from removable media removes itself; a "/SpanCdLvl=2" typed on the
+        // command line of the original does not.
+        if (level == 2 &&
+            std::filesystem::path(start_.ownPath).filename().string().rfind("Y_", 0) == 0)
             RemoveProgramFile(start_.ownPath, true);
         return code;
     }

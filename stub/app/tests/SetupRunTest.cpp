@@ -320,3 +320,10 @@ TEST_F(SetupRunTest, AnUpdateAgentOrADownloadPackageSaysWhatItCannotDoYet) {
         EXPECT_FALSE(fs::exists(dir / "record"));
     }
 }
+
+TEST_F(SetupRunTest, OnlyTheCopyFromRemovableMediaRemovesItself) {
+    Pack();
+    auto run = Run({"/SpanCdLvl=2"});
+    EXPECT_EQ(run.code, 7) << run.err;
+    EXPECT_TRUE(fs::exists(package));
+}
