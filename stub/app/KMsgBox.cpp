@@ -113,7 +113,8 @@ KMsgBox::KMsgBox(BoxKind kind, const std::string& text, const std::string& capti
     }
     row->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body, 1);
+    layout->addLayout(body);
+    layout->addStretch(1);
     layout->addLayout(row);
     adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -137,7 +138,7 @@ void KMsgBox::SizeText(QTextEdit* view) {
     // Each line's natural width as the control lays it out (tabs and bold included).
     QTextDocument* document = view->document();
     document->setTextWidth(-1);
-    document->adjustSize();
+    document->size(); // lays the text out again, unwrapped
     std::vector<int> widths;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
@@ -148,7 +149,8 @@ void KMsgBox::SizeText(QTextEdit* view) {
     const QFontMetrics metrics(view->font());
     const auto size = MeasureBoxText(widths, metrics.lineSpacing());
     const int margins = 2 * static_cast<int>(document->documentMargin()) + 4;
-    view->setMinimumSize(size.width + margins, size.height + margins);
+    view->setMinimumWidth(size.width + margins);
+    view->setFixedHeight(size.height + margins);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 

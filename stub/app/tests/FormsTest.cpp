@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -120,4 +121,30 @@ TEST(ProgressWindow, BarsFollowTheProgressCallback) {
     EXPECT_EQ(text->text(), "正在解压文件...");
     EXPECT_EQ(text->x(), 122);
     EXPECT_EQ(busy->x(), 70);
+}
+
+TEST(QtMessageBoxes, AnswersComeFromTheButtonPressed) {
+    QtMessageBoxes boxes;
+    std::vector<QString> shown;
+    const auto press = [&shown](const char* button) {
+        QTimer::singleShot(0, [&shown, button] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<KMsgBox*>(window); box && box->isVisible()) {
+                    shown.push_back(box->findChild<QTextEdit*>("txtMessage")->toPlainText());
+                    box->findChild<QPushButton*>(button)->click();
+                }
+        });
+    };
+    press("cmdYes");
+    EXPECT_TRUE(boxes.AskYesNo("Go on?", "", 0, ""));
+    press("cmdNo");
+    EXPECT_FALSE(boxes.AskYesNo("Go on?", "", 0, ""));
+    press("cmdCancel");
+    EXPECT_FALSE(boxes.AskOkCancel("Insert", "Attention", 0, ""));
+    press("cmdOK");
+    boxes.ShowError("Bad CRC!", "", 0, "");
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0], "CONFIRM\n\nGo on?\n");
+    EXPECT_EQ(shown[2], "ATTENTION\n\nInsert\n");
+    EXPECT_EQ(shown[3], "ERROR\n\nBad CRC!\n");
 }
