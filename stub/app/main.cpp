@@ -10,12 +10,12 @@
 #include "package/TempFolders.h"
 #include "platform/CloseRequest.h"
 #include "platform/CommandLine.h"
+#include "platform/Display.h"
 #include "platform/ProcessLog.h"
 #include "platform/SelfRemoval.h"
 
 #include <QApplication>
 
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -46,14 +46,6 @@ std::unique_ptr<stub::TGFileInfo> OwnPackage(const std::string& own) {
     else
         std::cerr << "stub: this program carries no package.\n";
     return nullptr;
-}
-
-// Windows when a display is there, the console form otherwise.
-bool HasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
-        if (const char* value = std::getenv(name); value && *value)
-            return true;
-    return false;
 }
 
 int Extract(const std::string& destination) {
@@ -105,7 +97,7 @@ int Setup(int argc, char** argv) {
         return kExitUsage;
     std::unique_ptr<QCoreApplication> app;
     std::unique_ptr<stub::SetupUi> ui;
-    if (HasDisplay()) {
+    if (stub::DisplayReachable()) {
         app = std::make_unique<QApplication>(argc, argv);
         ui = std::make_unique<stub::QtSetupUi>(
             info->LanguageText("s0"),

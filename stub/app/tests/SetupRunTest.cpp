@@ -327,3 +327,12 @@ TEST_F(SetupRunTest, OnlyTheCopyFromRemovableMediaRemovesItself) {
     EXPECT_EQ(run.code, 7) << run.err;
     EXPECT_TRUE(fs::exists(package));
 }
+
+TEST_F(SetupRunTest, ADisplayThatDoesNotAnswerFallsBackToTheConsole) {
+    Pack();
+    env.push_back("DISPLAY=:987");
+    env.push_back("STUBTEST_EXIT=3");
+    auto run = Run({});
+    EXPECT_EQ(run.code, 3) << run.err;
+    EXPECT_NE(run.err.find("Extracting Files..."), std::string::npos) << run.err;
+}
