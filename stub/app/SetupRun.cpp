@@ -64,6 +64,7 @@ public:
                                         "its installation engine.",
                                         fault));
         runtime_ = *runtime;
+        SendProcessLogToViewer(runtime_);
         // The window of the stub's class: a second start from the same path finds it.
         Endpoint window(runtime_, start_.ownPath);
         if (!window.Listen()) {

@@ -20,6 +20,8 @@ bool PlainName(const std::string& name) {
            });
 }
 
+constexpr std::size_t kMaxAtomText = 65536;
+
 std::string AtomFolder(const std::string& runtime) {
     return runtime + "atoms";
 }
@@ -30,7 +32,7 @@ std::string AtomPath(const std::string& runtime, const std::string& name) {
     return AtomFolder(runtime) + "/" + (PlainName(name) ? name : "#" + NameHash(name));
 }
 
-bool AddAtom(const std::string& runtime, const std::string& name) {
+bool AddAtom(const std::string& runtime, const std::string& name, const std::string& text) {
     const std::string folder = AtomFolder(runtime);
     if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
         return false;
@@ -41,8 +43,24 @@ bool AddAtom(const std::string& runtime, const std::string& name) {
         open(AtomPath(runtime, name).c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
+    const bool written =
+        text.empty() || (ftruncate(fd, 0) == 0 &&
+                         write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()));
     close(fd);
-    return true;
+    return written;
+}
+
+std::string AtomText(const std::string& runtime, const std::string& name) {
+    const int fd = open(AtomPath(runtime, name).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    std::string text;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(fd, buffer, sizeof buffer)) > 0 && text.size() < kMaxAtomText)
+        text.append(buffer, static_cast<std::size_t>(got));
+    close(fd);
+    return text.substr(0, kMaxAtomText);
 }
 
 bool AtomExists(const std::string& runtime, const std::string& name) {

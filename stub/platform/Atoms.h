@@ -9,8 +9,10 @@ namespace stub {
 // its atom; any other name is stored under "#" + its hash.
 std::string AtomPath(const std::string& runtime, const std::string& name);
 
-// True when the atom exists afterwards.
-bool AddAtom(const std::string& runtime, const std::string& name);
+// True when the atom exists afterwards. An atom may carry a text, as the debug log's do.
+bool AddAtom(const std::string& runtime, const std::string& name, const std::string& text = {});
+// The text an atom carries; empty when it has none or does not exist.
+std::string AtomText(const std::string& runtime, const std::string& name);
 bool AtomExists(const std::string& runtime, const std::string& name);
 // True when an atom was removed.
 bool DeleteAtom(const std::string& runtime, const std::string& name);

@@ -1,5 +1,6 @@
 #include "platform/Atoms.h"
 #include "platform/Endpoints.h"
+#include "platform/ProcessLog.h"
 #include "platform/Programs.h"
 #include "platform/RuntimeFolder.h"
 #include "testsupport/CraftedPackage.h"
@@ -176,4 +177,32 @@ TEST(Programs, ExitCodesSignalsAndDetached) {
     EXPECT_EQ(errno, ECHILD);
     EXPECT_FALSE(StartDetached({"/no/such/program"}, &error));
     EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+}
+
+TEST(ProcessLog, LinesReachADebugViewerThroughAtoms) {
+    Runtime runtime;
+    const std::string folder = *RuntimeFolder();
+    std::vector<std::string> received;
+    Endpoint viewer(folder, ".KDebug.", [&](const EndpointMessage& m) {
+        if (m.message == RegisteredMessage(".K_DebugMsg.") && m.wParam == 2)
+            received.push_back(AtomText(folder, "K_DebugMsg_" + std::to_string(m.peer) + "_" +
+                                                    std::to_string(m.lParam)));
+        return std::int64_t{0};
+    });
+    ASSERT_TRUE(viewer.Listen());
+    SendProcessLogToViewer(folder);
+    auto logged = std::async(std::launch::async, [] {
+        ProcessLog("first line");
+        ProcessLog(std::string(15000, 'x'));
+        return true;
+    });
+    EXPECT_TRUE(Serve(logged));
+    SendProcessLogToViewer("");
+    ProcessLog("not sent");
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[0], "first line\n");
+    EXPECT_EQ(received[1], std::string(10241, 'x'));
+    EXPECT_EQ(received[2], std::string(15000 - 10241, 'x') + "\n");
+    EXPECT_TRUE(fs::is_empty(folder + "atoms"));
+    EXPECT_GE(RegisteredMessage(".K_DebugMsg."), 0xC000u);
 }
