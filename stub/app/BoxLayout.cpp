@@ -1,8 +1,5 @@
 #include "app/BoxLayout.h"
 
-#include "package/LanguageDefaults.h"
-#include "package/ListText.h"
-
 #include <algorithm>
 
 namespace stub {
@@ -21,11 +18,6 @@ BoxTextSize MeasureBoxText(const std::vector<int>& lineWidths, int lineHeight) {
         lines += std::max(1, (width + kMaxTextWidth - 1) / kMaxTextWidth);
     }
     return {std::min(widest + 10, kMaxTextWidth), std::max(lines, 1) * lineHeight};
-}
-
-std::string ButtonLabel(const std::string& buttons, int index) {
-    std::string label = ListItem(buttons.empty() ? kDefaultButtons : buttons, index);
-    return label.empty() ? ListItem(kDefaultButtons, index) : label;
 }
 
 } // namespace stub

@@ -14,9 +14,6 @@ struct BoxTextSize {
 };
 BoxTextSize MeasureBoxText(const std::vector<int>& lineWidths, int lineHeight);
 
-// The caption of button index (0 OK, 1 Cancel, 2 Yes, 3 No, ...) with its "&" access key.
-std::string ButtonLabel(const std::string& buttons, int index);
-
 // Character sets 177 (Hebrew) and 178 (Arabic) read right to left.
 inline bool RightToLeft(int charset) {
     return charset == 177 || charset == 178;

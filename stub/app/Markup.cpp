@@ -61,10 +61,13 @@ std::string WithCaptionOnTop(const std::string& text, const std::string& caption
     return "<<b>" + (standard ? Upper(caption) : caption) + "</b><P><P>" + text + "<P>";
 }
 
+std::string ButtonLabel(const std::string& buttons, int index) {
+    std::string label = ListItem(buttons.empty() ? kDefaultButtons : buttons, index);
+    return label.empty() ? ListItem(kDefaultButtons, index) : label;
+}
+
 std::string ButtonCaption(const std::string& buttons, int index) {
-    std::string caption = ListItem(buttons.empty() ? kDefaultButtons : buttons, index);
-    if (caption.empty())
-        caption = ListItem(kDefaultButtons, index);
+    std::string caption = ButtonLabel(buttons, index);
     caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
     return caption;
 }

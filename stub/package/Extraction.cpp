@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <filesystem>
 #include <sys/stat.h>
 #include <thread>
 
