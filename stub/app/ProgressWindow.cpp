@@ -2,6 +2,7 @@
 
 #include "app/Markup.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -51,6 +52,12 @@ void ProgressWindow::SetText(const std::string& text, const LanguageFont& font) 
     text_->setFont(lineFont);
     text_->setText(QString::fromStdString(ApplyMarkup(text).text).remove(QLatin1Char('\r')));
     Place(RightToLeft(font.charset));
+}
+
+void ProgressWindow::closeEvent(QCloseEvent* event) {
+    // The run ends itself at its next wait and removes what it made; the window goes with it.
+    closeAsked_ = true;
+    event->ignore();
 }
 
 void ProgressWindow::ShowBusyBar() {

@@ -22,6 +22,11 @@ public:
     // The progress callback of extraction: kind 0 sets the bars up, kind 1 advances them.
     void OnProgress(int kind, long long low, long long high, int step, long long position);
     const ProgressBars& Bars() const { return bars_; }
+    // The user closed the window: the run is to be cancelled.
+    bool CloseAsked() const { return closeAsked_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Draw();
@@ -31,6 +36,7 @@ private:
     QProgressBar* main_;
     QProgressBar* busy_;
     ProgressBars bars_;
+    bool closeAsked_ = false;
 };
 
 } // namespace stub

@@ -30,8 +30,11 @@ constexpr int kSettleMs = 1000;
 constexpr int kProcessPollMs = 500;
 constexpr int kDialogPollMs = 100;
 
-// Thrown from a wait when a close was asked for; the run unwinds and removes what it made.
-struct Closing {};
+// Thrown from a wait when a close was asked for; the run unwinds and removes what it made. A user
+// who closed the window cancelled; a close signal ends the run as failed.
+struct Closing {
+    bool byUser;
+};
 
 std::string Flag(bool value) {
     return value ? "TRUE" : "FALSE";
@@ -81,8 +84,9 @@ public:
         int code = kExitFailed;
         try {
             code = SetupRunOnce(level);
-        } catch (const Closing&) {
+        } catch (const Closing& closing) {
             ProcessLog(Pid() + " ==== closed before the end");
+            code = closing.byUser ? 0 : kExitFailed;
         }
         temp_.RemoveAll();
         // Only the copy made from removable media removes itself; a "/SpanCdLvl=2" typed on the
@@ -254,8 +258,8 @@ private:
 
     void Wait(int ms) {
         ui_.Wait(ms);
-        if (CloseRequested())
-            throw Closing{};
+        if (ui_.CloseAsked() || CloseRequested())
+            throw Closing{ui_.CloseAsked()};
     }
 
     LanguageFont Font() const { return {info_.FontName(), info_.FontSize(), info_.Charset()}; }

@@ -26,6 +26,8 @@ public:
     virtual OnProgress ProgressCallback() = 0;
     // Waits ms milliseconds while window events go on.
     virtual void Wait(int ms) = 0;
+    // The user asked to close the run (closed its window).
+    virtual bool CloseAsked() const = 0;
 };
 
 } // namespace stub

@@ -98,7 +98,10 @@ int Setup(int argc, char** argv) {
     std::unique_ptr<QCoreApplication> app;
     std::unique_ptr<stub::SetupUi> ui;
     if (stub::DisplayReachable()) {
-        app = std::make_unique<QApplication>(argc, argv);
+        auto windows = std::make_unique<QApplication>(argc, argv);
+        // The run ends itself; a closed window must not end the event loop its waits run in.
+        windows->setQuitOnLastWindowClosed(false);
+        app = std::move(windows);
         ui = std::make_unique<stub::QtSetupUi>(
             info->LanguageText("s0"),
             stub::LanguageFont{info->FontName(), info->FontSize(), info->Charset()});

@@ -116,6 +116,13 @@ TEST(ProgressWindow, BarsFollowTheProgressCallback) {
     EXPECT_EQ(busy->value(), 0);
     EXPECT_EQ(main->value(), 0);
 
+    // Closing the window asks the run to cancel; the run ends it.
+    window.show();
+    EXPECT_FALSE(window.CloseAsked());
+    window.close();
+    EXPECT_TRUE(window.CloseAsked());
+    EXPECT_TRUE(window.isVisible());
+
     window.SetText("<b>正在解压</b>文件...", {"Tahoma", 9, 177});
     auto* text = window.findChild<QLabel*>("lblProgress");
     EXPECT_EQ(text->text(), "正在解压文件...");
