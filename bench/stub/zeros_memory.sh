@@ -14,7 +14,7 @@ peak() { # runs a command, prints its peak resident size in MB
 }
 
 pack_mb=$(peak "$stubpack" create --stub "$stub" -o "$work/setup.exe" "$work/data")
-extract_mb=$(peak "$work/setup.exe" "$work/out")
+extract_mb=$(peak "$work/setup.exe" --extract "$work/out")
 cmp "$work/data/zeros.bin" "$work/out/zeros.bin"
 echo "package of 1 GB of zeros: $(du -k "$work/setup.exe" | cut -f1) KB"
 echo "peak memory: stubpack create ${pack_mb} MB, stub extraction ${extract_mb} MB"

@@ -2,20 +2,16 @@
 
 #include "package/LanguageDefaults.h"
 #include "package/ListText.h"
+#include "package/MessageBoxes.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <optional>
 
 namespace stub {
 
 namespace {
-
-std::string ReplaceNoCase(std::string text, const std::string& from, const std::string& to) {
-    for (auto at = FindNoCase(text, from); at != std::string::npos;
-         at = FindNoCase(text, from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
 
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -26,31 +22,37 @@ std::string Upper(std::string text) {
 } // namespace
 
 MarkedText ApplyMarkup(const std::string& markup) {
-    std::string text = markup;
-    text = ReplaceNoCase(text, "\\n", "\r\n");
-    text = ReplaceNoCase(text, "\\t", "\t");
-    text = ReplaceNoCase(text, "<P>", "\r\n");
-    text = ReplaceNoCase(text, "<T>", "\t");
-    if (text.rfind("<<b>", 0) == 0 || text.rfind("<<B>", 0) == 0)
-        text.erase(0, 1);
     MarkedText result;
-    for (;;) {
-        auto open = FindNoCase(text, "<B>");
-        auto close = FindNoCase(text, "</B>");
-        if (close != std::string::npos && (open == std::string::npos || close < open)) {
-            text.erase(close, 4);
-            continue;
+    std::string& text = result.text;
+    std::optional<std::size_t> boldFrom;
+    const auto at = [&markup](std::size_t i, const char* tag) {
+        return markup.size() - i >= std::strlen(tag) &&
+               FindNoCase(markup.substr(i, std::strlen(tag)), tag) == 0;
+    };
+    std::size_t i = markup.rfind("<<", 0) == 0 && at(1, "<b>") ? 1 : 0;
+    while (i < markup.size()) {
+        if (markup[i] == kLiteralMark && i + 1 < markup.size()) {
+            text += markup[i + 1];
+            i += 2;
+        } else if (at(i, "\\n") || at(i, "<P>")) {
+            text += "\r\n";
+            i += markup[i] == '<' ? 3 : 2;
+        } else if (at(i, "\\t") || at(i, "<T>")) {
+            text += '\t';
+            i += markup[i] == '<' ? 3 : 2;
+        } else if (at(i, "<B>")) {
+            if (!boldFrom)
+                boldFrom = text.size();
+            i += 3;
+        } else if (at(i, "</B>")) {
+            if (boldFrom)
+                result.bold.emplace_back(*boldFrom, text.size());
+            boldFrom.reset();
+            i += 4;
+        } else {
+            text += markup[i++];
         }
-        if (open == std::string::npos)
-            break;
-        text.erase(open, 3);
-        close = FindNoCase(text, "</B>", open);
-        if (close == std::string::npos)
-            break;
-        text.erase(close, 4);
-        result.bold.emplace_back(open, close);
     }
-    result.text = text;
     return result;
 }
 
@@ -59,10 +61,13 @@ std::string WithCaptionOnTop(const std::string& text, const std::string& caption
     return "<<b>" + (standard ? Upper(caption) : caption) + "</b><P><P>" + text + "<P>";
 }
 
+std::string ButtonLabel(const std::string& buttons, int index) {
+    std::string label = ListItem(buttons.empty() ? kDefaultButtons : buttons, index);
+    return label.empty() ? ListItem(kDefaultButtons, index) : label;
+}
+
 std::string ButtonCaption(const std::string& buttons, int index) {
-    std::string caption = ListItem(buttons.empty() ? kDefaultButtons : buttons, index);
-    if (caption.empty())
-        caption = ListItem(kDefaultButtons, index);
+    std::string caption = ButtonLabel(buttons, index);
     caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
     return caption;
 }

@@ -20,6 +20,10 @@ MarkedText ApplyMarkup(const std::string& markup);
 // in bold above the text.
 std::string WithCaptionOnTop(const std::string& text, const std::string& caption);
 
+// The caption of button index (0 OK, 1 Cancel, 2 Yes, 3 No, ...) with its "&" access key; the
+// default caption when the list lacks it.
+std::string ButtonLabel(const std::string& buttons, int index);
+
 // Caption of button index (0 OK, 1 Cancel, 2 Yes, 3 No, ...) from a button list, without its "&".
 std::string ButtonCaption(const std::string& buttons, int index);
 

@@ -24,7 +24,7 @@ EntryHeader ParseEntryHeader(const std::string& header) {
     EntryHeader entry{ListItem(header, 0), ParseStamp(ListItem(header, 1)), {}, false};
     auto mark = entry.name.find('*');
     entry.isEngine = mark != std::string::npos;
-    entry.fileName = Trim(entry.name.substr(0, mark));
+    entry.fileName = entry.name.substr(0, mark);
     return entry;
 }
 
@@ -38,9 +38,14 @@ std::optional<std::string> SafeRelativePath(const std::string& fileName) {
     std::istringstream parts(path);
     std::string part;
     while (std::getline(parts, part, '/'))
-        if (part == "..")
+        if (part == ".." || part == ".")
             return std::nullopt;
     return path;
+}
+
+bool IsBareFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos && name.find('\0') == std::string::npos;
 }
 
 } // namespace stub

@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <filesystem>
 #include <sys/stat.h>
 #include <thread>
 
@@ -25,6 +24,15 @@ namespace {
 
 constexpr std::size_t kMaxHeader = 64 * 1024;
 constexpr int kPromptWaitMs = 500;
+
+// Failed writes of the process, for requests that bring no counter of their own.
+int processWriteFailures = 0;
+
+bool StartsLikeAProgram(const std::string& firstBytes) {
+    return firstBytes.rfind("#!", 0) == 0 || firstBytes.rfind("\x7f"
+                                                              "ELF",
+                                                              0) == 0;
+}
 
 bool EndsWithNoCase(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && EqualsNoCase(text.substr(text.size() - tail.size()), tail);
@@ -53,6 +61,8 @@ public:
             data += headerPart + 1;
             length -= headerPart + 1;
         }
+        if (firstBytes_.size() < 4)
+            firstBytes_.append(data, std::min<std::size_t>(length, 4 - firstBytes_.size()));
         dataSize_ += static_cast<std::int64_t>(length);
         if (file_ && !failed_ && !file_->Write(data, length))
             Fail();
@@ -67,17 +77,19 @@ public:
         }
         if (!file_)
             return;
-        if (!failed_ && !file_->Close())
-            Fail();
+        if (!failed_) {
+            // The package carries no file modes: the engine, scripts and programs must run.
+            if (isEngine_ || (file_->Created() && StartsLikeAProgram(firstBytes_)))
+                file_->MakeExecutable();
+            file_->Stamp(stamp_);
+            if (!file_->Close())
+                Fail();
+        }
         file_.reset();
         if (failed_) {
             ReportWriteFailure();
             return;
         }
-        // The package carries no file modes; the engine must be runnable.
-        if (isEngine_)
-            chmod(path_.c_str(), 0755);
-        StampFile(path_, stamp_);
         ++result_.filesWritten;
     }
 
@@ -93,8 +105,9 @@ private:
         info_.safe = relative.has_value();
         if (!relative) {
             if (++result_.refusedNames == 1 && !request_.inspect)
-                Error(entry.name + "<P><P>Unsafe file name refused: it is absolute or leaves the "
-                                   "destination folder.");
+                Error(LiteralText(entry.name) +
+                      "<P><P>Unsafe file name refused: it is absolute, names a folder or leaves "
+                      "the destination folder.");
             return;
         }
         if (header_.find('*') != std::string::npos)
@@ -104,15 +117,13 @@ private:
         stamp_ = entry.stamp;
         isEngine_ = entry.isEngine;
         path_ = request_.destination + "/" + *relative;
-        if (!PathExists(path_) && request_.onProgress) {
+        file_ = std::make_unique<OutputFile>(request_.destination, *relative, true);
+        if (!file_->IsOpen())
+            Fail();
+        else if (file_->Created() && request_.onProgress) {
             bool cancel = false;
             request_.onProgress(AdvanceBars, 0, 0, cancel, 0, 0);
         }
-        std::error_code ec;
-        std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
-        file_ = std::make_unique<OutputFile>(path_, true);
-        if (!file_->IsOpen())
-            Fail();
     }
 
     void Fail() {
@@ -121,15 +132,18 @@ private:
     }
 
     void ReportWriteFailure() {
-        if (++result_.writeFailures != 1)
+        ++result_.writeFailures;
+        int& processCount =
+            request_.writeFailureCount ? *request_.writeFailureCount : processWriteFailures;
+        if (++processCount != 1)
             return;
         struct stat st {};
         std::int64_t onDisk = stat(path_.c_str(), &st) == 0 ? st.st_size : 0;
         std::int64_t free = FreeBytes(path_).value_or(0);
-        Error(path_ + "<P><P>Unable to save Extracted File!<P><P>" + errorText_ + "<P>" +
-              "  Data Size: <T>" + std::to_string(dataSize_) + " Bytes<P>" + "  File Size:  <T>" +
-              std::to_string(onDisk) + " Bytes<P>" + "  Bytes Free: <T>" + std::to_string(free) +
-              " Bytes");
+        Error(LiteralText(path_) + "<P><P>Unable to save Extracted File!<P><P>" +
+              LiteralText(errorText_) + "<P>" + "  Data Size: <T>" + std::to_string(dataSize_) +
+              " Bytes<P>" + "  File Size:  <T>" + std::to_string(onDisk) + " Bytes<P>" +
+              "  Bytes Free: <T>" + std::to_string(free) + " Bytes");
     }
 
     void Error(const std::string& text) {
@@ -148,6 +162,7 @@ private:
     bool failed_ = false;
     std::string errorText_;
     std::int64_t dataSize_ = 0;
+    std::string firstBytes_;
     EntryInfo info_;
 };
 
@@ -160,7 +175,8 @@ public:
         const auto started = std::chrono::steady_clock::now();
         const std::string base = VolumeBase(request_.source);
         Progress(SetUpBars, 0, 0, 0);
-        std::string path = request_.source;
+        std::string path =
+            request_.firstVolumeFile.empty() ? request_.source : request_.firstVolumeFile;
         for (int volume = 1;; ++volume) {
             if (PathExists(path) && !ExtractVolume(path, volume))
                 return result_;
@@ -229,6 +245,14 @@ private:
     }
 
     void WriteAgent(const InputFile& file, std::int64_t infoEnd) {
+        if (!IsBareFileName(request_.agentFileName)) {
+            if (request_.boxes)
+                request_.boxes->ShowError(LiteralText(request_.agentFileName) +
+                                              "<P><P>The update agent's file name must be a bare "
+                                              "file name; no agent was written.",
+                                          {}, request_.charset, request_.buttons);
+            return;
+        }
         std::string agent = request_.destination + "/" + request_.agentFileName;
         if (WriteUpdateAgent(file, infoEnd, trailer_, agent))
             Log(std::to_string(getpid()) + " New AU-Agent: " + agent);
@@ -239,9 +263,9 @@ private:
             MakeFolders(request_.destination);
         } catch (const std::system_error& e) {
             if (request_.boxes)
-                request_.boxes->ShowError(request_.destination +
+                request_.boxes->ShowError(LiteralText(request_.destination) +
                                               "<P><P>Unable to create Directory!<P><P>" +
-                                              e.code().message(),
+                                              LiteralText(e.code().message()),
                                           {}, request_.charset, request_.buttons);
         }
     }

@@ -22,10 +22,11 @@ struct EntryInfo {
 };
 
 struct ExtractionRequest {
-    std::string source;        // the stub's own file or the first volume
-    std::string destination;   // created with its parents when missing
-    std::string agentFileName; // empty: no update agent is written
-    bool forcePrompt = false;  // always prompt for the next volume
+    std::string source;          // the stub's own file or the first volume; names the others
+    std::string firstVolumeFile; // when set, the first volume is read from this file instead
+    std::string destination;     // created with its parents when missing
+    std::string agentFileName;   // a bare file name; empty: no update agent is written
+    bool forcePrompt = false;    // always prompt for the next volume
     int charset = 0;
     std::string volumePrompt = DefaultLanguageText("s8");
     std::string attentionCaption = "Attention";
@@ -35,6 +36,9 @@ struct ExtractionRequest {
     LogSink log;
     std::function<void()> pump;       // keeps a window alive during long reads
     std::function<void(int ms)> wait; // default: sleep
+    // Counts failed file writes across every extraction of the process, so that only the first
+    // one is reported; the process-wide counter when null.
+    int* writeFailureCount = nullptr;
     // When set, every file block is read in full and described here instead of written.
     std::function<void(const EntryInfo&)> inspect;
 };

@@ -13,7 +13,9 @@ namespace stub {
 
 InputFile::InputFile(const std::string& path)
     : path_(path) {
-    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without blocking, so that a named pipe in place of a volume is refused instead of
+    // waiting for a writer.
+    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat st {};
     if (fd_ < 0 || fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         std::string reason = fd_ < 0 ? std::strerror(errno) : "not a regular file";
@@ -22,6 +24,7 @@ InputFile::InputFile(const std::string& path)
         throw PackageError(path + ": " + reason);
     }
     size_ = st.st_size;
+    fcntl(fd_, F_SETFL, fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }
 
 InputFile::~InputFile() {

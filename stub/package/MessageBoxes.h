@@ -19,4 +19,17 @@ public:
                              const std::string& buttons) = 0;
 };
 
+// Marks text from outside (a path, a name, a URL, a server's message) so that the box shows it as
+// it stands: the markup is applied to the program's own texts only.
+constexpr char kLiteralMark = '\x1b';
+inline std::string LiteralText(const std::string& outside) {
+    std::string text;
+    for (char c : outside) {
+        if (c == '<' || c == '\\' || c == kLiteralMark)
+            text += kLiteralMark;
+        text += c;
+    }
+    return text;
+}
+
 } // namespace stub

@@ -1,11 +1,13 @@
 #include "package/OutputFile.h"
 
 #include "package/DosTime.h"
+#include "platform/FileSystem.h"
 #include "platform/FileTimes.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace stub {
@@ -25,6 +27,12 @@ OutputFile::OutputFile(const std::string& path, bool append) {
     fd_ = open(path.c_str(), flags, 0644);
 }
 
+OutputFile::OutputFile(const std::string& folder, const std::string& relative, bool append) {
+    const auto opened = OpenFileBelow(folder, relative, append);
+    fd_ = opened.fd;
+    created_ = opened.created;
+}
+
 OutputFile::~OutputFile() {
     Close();
 }
@@ -40,6 +48,18 @@ bool OutputFile::Write(const char* data, std::size_t length) {
         length -= static_cast<std::size_t>(done);
     }
     return true;
+}
+
+void OutputFile::Stamp(std::uint32_t dosTime) {
+    if (dosTime == 0 || fd_ < 0)
+        return;
+    if (auto when = DosTimeToTime(dosTime))
+        SetFileTime(fd_, *when);
+}
+
+void OutputFile::MakeExecutable() {
+    if (fd_ >= 0)
+        fchmod(fd_, ModeAfterUmask(0755));
 }
 
 bool OutputFile::Close() {

@@ -92,6 +92,10 @@ std::uint32_t TGFileInfo::SpaceRequiredFor(const std::string& path) const {
         .SpaceRequired[static_cast<std::size_t>(SpaceIndexForCluster(ClusterSize(path)))];
 }
 
+std::string TGFileInfo::CurrentLanguageName() const {
+    return ListItem(CurrentLanguage(), 0);
+}
+
 const std::string& TGFileInfo::CurrentLanguage() const {
     if (currentLanguage_)
         return *currentLanguage_;

@@ -59,6 +59,8 @@ public:
     std::string LanguageText(const std::string& key, const std::string& fallback) const;
     // The text of key, or its built-in default.
     std::string LanguageText(const std::string& key) const;
+    // The name of the chosen language ("English"); empty when the package has none.
+    std::string CurrentLanguageName() const;
     int Charset() const;
     int FontSize() const;
     std::string FontName() const;

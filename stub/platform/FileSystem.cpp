@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace stub {
 
@@ -112,6 +114,66 @@ bool RemoveFolderTree(const std::string& path, bool clearAttributes) {
 
 std::string LastErrorText() {
     return std::strerror(errno);
+}
+
+namespace {
+
+// Closes fd and keeps errno.
+int CloseKeepingErrno(int fd, int error) {
+    close(fd);
+    errno = error;
+    return -1;
+}
+
+} // namespace
+
+OpenedBelow OpenFileBelow(const std::string& folder, const std::string& relative, bool append) {
+    OpenedBelow result;
+    int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return result;
+    std::string::size_type start = 0;
+    for (auto slash = relative.find('/'); slash != std::string::npos;
+         start = slash + 1, slash = relative.find('/', start)) {
+        const std::string part = relative.substr(start, slash - start);
+        if (part.empty())
+            continue;
+        if (mkdirat(dir, part.c_str(), 0755) != 0 && errno != EEXIST)
+            return {CloseKeepingErrno(dir, errno), false};
+        int next = openat(dir, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0)
+            return {CloseKeepingErrno(dir, errno), false};
+        close(dir);
+        dir = next;
+    }
+    const std::string name = relative.substr(start);
+    const int flags = O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | (append ? O_APPEND : 0);
+    int fd = openat(dir, name.c_str(), flags | O_CREAT | O_EXCL, 0644);
+    result.created = fd >= 0;
+    if (fd < 0 && errno == EEXIST)
+        fd = openat(dir, name.c_str(), flags);
+    const int openError = errno;
+    close(dir);
+    if (fd < 0) {
+        errno = openError;
+        return result;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0)
+        return {CloseKeepingErrno(fd, errno), false};
+    if (!S_ISREG(st.st_mode) || st.st_nlink != 1)
+        return {CloseKeepingErrno(fd, S_ISREG(st.st_mode) ? EMLINK : EINVAL), false};
+    if (!append && ftruncate(fd, 0) != 0)
+        return {CloseKeepingErrno(fd, errno), false};
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    result.fd = fd;
+    return result;
+}
+
+unsigned ModeAfterUmask(unsigned mode) {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mode & ~static_cast<unsigned>(mask);
 }
 
 } // namespace stub

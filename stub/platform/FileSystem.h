@@ -36,4 +36,16 @@ bool RemoveFolderTree(const std::string& path, bool clearAttributes);
 // The text of the last system error (errno).
 std::string LastErrorText();
 
+// A file opened for writing below a folder: every folder on the way is made and opened without
+// following links, and an existing file is taken only when it is a regular file with one link,
+// so nothing planted inside the folder can lead a write outside it.
+struct OpenedBelow {
+    int fd = -1;          // -1 on failure, with errno set
+    bool created = false; // the file did not exist before
+};
+OpenedBelow OpenFileBelow(const std::string& folder, const std::string& relative, bool append);
+
+// Mode bits the process's umask leaves of mode.
+unsigned ModeAfterUmask(unsigned mode);
+
 } // namespace stub

@@ -62,3 +62,14 @@ TEST(ConsoleMessageBoxes, WithoutTerminalEveryQuestionCancels) {
     EXPECT_NE(out.str().find("ERROR\n\nBad CRC!\ndamaged\n"), std::string::npos);
     EXPECT_NE(out.str().find("Hinweis\n\nnote\n"), std::string::npos);
 }
+
+TEST(Markup, TextFromOutsideIsShownAsItStands) {
+    auto marked =
+        ApplyMarkup("<b>File</b>: " + LiteralText("<img src=x> <P>a\\n<B>x</B>\x1b") + "<P>");
+    EXPECT_EQ(marked.text, "File: <img src=x> <P>a\\n<B>x</B>\x1b\r\n");
+    ASSERT_EQ(marked.bold.size(), 1u);
+    EXPECT_EQ(marked.bold[0], (std::pair<std::size_t, std::size_t>{0, 4}));
+    // Only a leading "<<b>" loses its first "<"; an unclosed bold tag is dropped.
+    EXPECT_EQ(ApplyMarkup("a <<b>b").text, "a <b");
+    EXPECT_EQ(ApplyMarkup("<<b>x</B> <b>open").text, "x open");
+}

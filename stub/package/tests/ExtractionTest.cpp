@@ -28,6 +28,7 @@ protected:
         request.source = source;
         request.destination = dir / "dest";
         request.boxes = &boxes;
+        request.writeFailureCount = &writeFailures;
         request.wait = [](int) {
         };
         request.log = [this](const std::string& line) {
@@ -56,6 +57,7 @@ protected:
 
     ScratchFolder dir;
     RecordingBoxes boxes;
+    int writeFailures = 0;
     std::vector<ProgressCall> progress;
     std::vector<std::string> log;
 };
@@ -323,4 +325,104 @@ TEST_F(ExtractionTest, InspectingWritesNothing) {
     EXPECT_EQ(entries[0].size, 3);
     EXPECT_EQ(entries[0].stamp, 953922124u);
     EXPECT_GT(entries[0].blockLength, 0);
+}
+
+TEST_F(ExtractionTest, WriteFailureIsReportedOncePerProcessNotPerExtraction) {
+    fs::create_directories(Dest("taken.txt"));
+    CraftedPackage crafted;
+    crafted.blocks.push_back(StoredBlock(FileContent("taken.txt", "1")));
+    const auto request = Request(Write(crafted));
+    EXPECT_EQ(ExtractPackage(request).writeFailures, 1);
+    EXPECT_EQ(ExtractPackage(request).writeFailures, 1);
+    EXPECT_EQ(writeFailures, 2);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(ExtractionTest, AgentNameMustBeABareFileName) {
+    CraftedPackage crafted;
+    crafted.blocks.push_back(StoredBlock(FileContent("a.txt", "payload")));
+    auto request = Request(Write(crafted));
+    for (const std::string name : {"../agent.exe", "sub/agent.exe", "..\\agent.exe", ".."}) {
+        boxes.shown.clear();
+        request.agentFileName = name;
+        ExtractPackage(request);
+        ASSERT_EQ(boxes.shown.size(), 1u) << name;
+        EXPECT_NE(boxes.shown[0].text.find("bare file name"), std::string::npos);
+    }
+    EXPECT_FALSE(fs::exists(dir / "agent.exe"));
+    EXPECT_FALSE(fs::exists(Dest("sub/agent.exe")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "dest"), fs::directory_iterator()), 1);
+}
+
+TEST_F(ExtractionTest, LinksInsideTheDestinationAreNeverFollowed) {
+    fs::create_directories(dir / "outside");
+    fs::create_directories(dir / "dest");
+    fs::create_directory_symlink(dir / "outside", Dest("linked"));
+    WriteFile(dir / "outside.txt", "kept");
+    fs::create_hard_link(dir / "outside.txt", Dest("hard.txt"));
+    fs::create_symlink(dir / "outside.txt", Dest("soft.txt"));
+    CraftedPackage crafted;
+    crafted.blocks.push_back(StoredBlock(FileContent("linked\\x.txt", "evil")));
+    crafted.blocks.push_back(StoredBlock(FileContent("linked/deeper/y.txt", "evil")));
+    crafted.blocks.push_back(StoredBlock(FileContent("hard.txt", "evil")));
+    crafted.blocks.push_back(StoredBlock(FileContent("soft.txt", "evil")));
+    crafted.blocks.push_back(StoredBlock(FileContent("good.txt", "fine")));
+    auto result = ExtractPackage(Request(Write(crafted)));
+    EXPECT_TRUE(fs::is_empty(dir / "outside"));
+    EXPECT_EQ(ReadFile(dir / "outside.txt"), "kept");
+    EXPECT_EQ(result.writeFailures, 4);
+    EXPECT_EQ(ReadFile(Dest("good.txt")), "fine");
+}
+
+TEST_F(ExtractionTest, ANamedPipeInPlaceOfAVolumeIsRefused) {
+    auto volumes = VolumeBytes(2);
+    WriteFile(dir / "setup.exe", volumes[0]);
+    ASSERT_EQ(mkfifo((dir / "setup.exe.002").c_str(), 0600), 0);
+    EXPECT_THROW(ExtractPackage(Request(dir / "setup.exe")), PackageError);
+    EXPECT_EQ(ReadFile(Dest("part1.txt")), "v1");
+}
+
+TEST_F(ExtractionTest, DotNamesAreRefusedAndSpacesInNamesKept) {
+    CraftedPackage crafted;
+    crafted.blocks.push_back(StoredBlock(FileContent(".", "x")));
+    crafted.blocks.push_back(StoredBlock(FileContent("sub/.", "x")));
+    crafted.blocks.push_back(StoredBlock(FileContent(" two  spaces .txt", "s")));
+    crafted.blocks.push_back(StoredBlock(FileContent(" run me.sh *  /S ", "#!/bin/sh\n")));
+    std::vector<EntryInfo> entries;
+    auto request = Request(Write(crafted));
+    request.inspect = [&](const EntryInfo& e) {
+        entries.push_back(e);
+    };
+    ExtractPackage(request);
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_FALSE(entries[0].safe);
+    EXPECT_FALSE(entries[1].safe);
+    EXPECT_TRUE(entries[2].safe);
+
+    request.inspect = nullptr;
+    auto result = ExtractPackage(request);
+    EXPECT_EQ(result.refusedNames, 2);
+    EXPECT_EQ(ReadFile(Dest(" two  spaces .txt")), "s");
+    EXPECT_EQ(ReadFile(Dest(" run me.sh ")), "#!/bin/sh\n");
+    EXPECT_EQ(result.engineEntry, " run me.sh *  /S ");
+}
+
+TEST_F(ExtractionTest, ScriptsProgramsAndTheEngineBecomeExecutable) {
+    CraftedPackage crafted;
+    crafted.blocks.push_back(StoredBlock(FileContent("engine.bin*", "plain bytes")));
+    crafted.blocks.push_back(DeflatedBlock(FileContent("tool.sh", "#!/bin/sh\nexit 0\n")));
+    crafted.blocks.push_back(StoredBlock(FileContent("prog", std::string("\x7f"
+                                                                         "ELF\x02",
+                                                                         5))));
+    crafted.blocks.push_back(StoredBlock(FileContent("notes.txt", "#not a script")));
+    crafted.blocks.push_back(StoredBlock(FileContent("tiny", "#")));
+    ExtractPackage(Request(Write(crafted)));
+    const auto executable = [&](const std::string& name) {
+        return (fs::status(Dest(name)).permissions() & fs::perms::owner_exec) != fs::perms::none;
+    };
+    EXPECT_TRUE(executable("engine.bin"));
+    EXPECT_TRUE(executable("tool.sh"));
+    EXPECT_TRUE(executable("prog"));
+    EXPECT_FALSE(executable("notes.txt"));
+    EXPECT_FALSE(executable("tiny"));
 }

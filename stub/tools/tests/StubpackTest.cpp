@@ -168,7 +168,7 @@ TEST_F(StubpackTest, CreateListVerifyAndExtract) {
 TEST_F(StubpackTest, StubExtractsItsOwnPackage) {
     const std::string package = dir / "setup.exe";
     ASSERT_EQ(Create(package, {"--make-agent", "--agent-name", "agent.exe"}).code, 0);
-    auto run = RunProgram(dir, {package, dir / "dest"});
+    auto run = RunProgram(dir, {package, "--extract", dir / "dest"});
     ASSERT_EQ(run.code, 0) << run.err;
     ExpectSameFiles(dir / "dest");
     EXPECT_NE(run.out.find("FileInfo.FilesCount=5"), std::string::npos) << run.out;
@@ -205,7 +205,7 @@ TEST_F(StubpackTest, OneChangedByteFailsVerifyAndTheStub) {
     EXPECT_EQ(verify.code, 1);
     EXPECT_NE(verify.err.find("checksum does not match"), std::string::npos) << verify.err;
 
-    auto run = RunProgram(dir, {package, dir / "dest"});
+    auto run = RunProgram(dir, {package, "--extract", dir / "dest"});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("Bad CRC!"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(dir / "dest/readme.txt"));
@@ -241,7 +241,7 @@ TEST_F(StubpackTest, VolumesAndAMissingVolume) {
     auto verify = Stubpack({"verify", package});
     EXPECT_EQ(verify.code, 0) << verify.err;
     EXPECT_NE(verify.out.find("5 files in 3 volume(s)"), std::string::npos) << verify.out;
-    auto run = RunProgram(dir, {package, dir / "dest"});
+    auto run = RunProgram(dir, {package, "--extract", dir / "dest"});
     ASSERT_EQ(run.code, 0) << run.err;
     ExpectSameFiles(dir / "dest");
 

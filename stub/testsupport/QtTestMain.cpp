@@ -1,0 +1,11 @@
+// main() for the stub's tests that need Qt: an application object (headless in tests) and
+// GoogleTest.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
