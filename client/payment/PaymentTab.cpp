@@ -163,7 +163,7 @@ void PaymentTab::menuDelB2BRec_Click() {
     const QString serial = currentSerial();
     if (serial.isEmpty())
         return;
-    if (deletePayment(store_, messages_, serial))
+    if (deletePayment(store_, messages_, serial) != DeleteOutcome::Cancelled)
         resetPaymentB2B();
 }
 
