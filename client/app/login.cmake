@@ -1,6 +1,6 @@
-# Program folder, Qt prompter, login dialog and the PaySlipDesk executable.
+# Program folder, Qt prompter and Qt's Chinese texts, login dialog and the PaySlipDesk executable.
 
-add_library(client_qtprompter STATIC QtPrompter.cpp)
+add_library(client_qtprompter STATIC QtPrompter.cpp QtChinese.cpp)
 target_link_libraries(client_qtprompter PUBLIC client_prompter Qt6::Widgets)
 
 add_library(client_login STATIC frmLogin.cpp)
