@@ -70,6 +70,9 @@ frmPaymentB2B::frmPaymentB2B(DBAccess& db, Prompter& prompter, QWidget* parent)
     , store_(db) {
     setObjectName(QStringLiteral("frmPaymentB2B"));
     setWindowTitle(QStringLiteral("付款指令"));
+    // A dialog of fixed size: no minimise or maximise, and its layout is the one shown.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     if (!sharedConfig().iconPath.isEmpty())
         setWindowIcon(QIcon(sharedConfig().iconPath));
     buildControls();
@@ -212,6 +215,7 @@ void frmPaymentB2B::layOutControls() {
         buttons->addWidget(button);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(head);
     layout->addWidget(payer);
     layout->addWidget(payee);

@@ -487,3 +487,29 @@ TEST_F(frmPaymentB2BTest, FailedDeleteShowsTheListAnewAsASuccessfulOneDoes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(frmPaymentB2BTest, EditorIsAFixedDialogWithoutMinimiseOrMaximise) {
+    auto editor = openEditor();
+    editor->show();
+    QApplication::processEvents();
+    const Qt::WindowFlags flags = editor->windowFlags();
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(editor->minimumSize(), editor->maximumSize());
+    const QSize shown = editor->size();
+    editor->resize(shown * 2);
+    QApplication::processEvents();
+    EXPECT_EQ(editor->size(), shown);
+
+    // Every kind shows its fields at the same place in the same window.
+    for (int kind : {1, 2, 0}) {
+        click(editor.get(), QStringLiteral("optRecAccType_%1").arg(kind).toLatin1());
+        QApplication::processEvents();
+        EXPECT_EQ(editor->size(), shown) << kind;
+    }
+}
+
+} // namespace
