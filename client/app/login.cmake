@@ -10,7 +10,7 @@ target_link_libraries(client_login PUBLIC client_password client_mainwindow clie
 add_executable(PaySlipDesk main.cpp)
 target_link_libraries(PaySlipDesk PRIVATE client_login client_qtprompter client_mainwindow)
 set_target_properties(PaySlipDesk PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PSD_CLIENT_DIR})
-add_dependencies(PaySlipDesk client_userdb client_help_files)
+add_dependencies(PaySlipDesk client_userdb client_help_files client_sysconf_file)
 
 psd_add_test(login_test
     SOURCES tests/frmLoginTest.cpp tests/QtPrompterTest.cpp

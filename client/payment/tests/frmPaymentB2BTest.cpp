@@ -1,4 +1,5 @@
 #include "payment/frmPaymentB2B.h"
+#include "config/SysConf.h"
 #include "payment/tests/PaymentWidgetFixture.h"
 
 #include <QFocusEvent>
@@ -509,6 +510,64 @@ TEST_F(frmPaymentB2BTest, EditorIsAFixedDialogWithoutMinimiseOrMaximise) {
         click(editor.get(), QStringLiteral("optRecAccType_%1").arg(kind).toLatin1());
         QApplication::processEvents();
         EXPECT_EQ(editor->size(), shown) << kind;
+    }
+}
+
+} // namespace
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// The program folder is delivered with rules that keep what the editor's stars promise.
+TEST_F(frmPaymentB2BTest, DeliveredRulesRefuseEmptyStarredFieldsAndAccountsOfOddLength) {
+    EXPECT_EQ(fileBytes(QStringLiteral(PSD_CLIENT_DIR "/sysConf.ini")),
+              fileBytes(QStringLiteral(PSD_DELIVERED_SYSCONF)));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_DELIVERED_SYSCONF), path("sysConf.ini")));
+    const SysConf delivered;
+    ASSERT_EQ(sharedConfig().bankName, "澄川银行");
+
+    const struct {
+        const char* field;
+        const char* message;
+    } starred[] = {
+        {"comboPayAccNo", "批量支付文件：付款账号不能为空"},
+        {"comboPayAccName", "批量支付文件：付款账户户名不能为空"},
+        {"comboRecAccNo", "收款帐号不能为空，请重新输入。"},
+        {"comboRecAccName", "帐户户名不能为空，请重新输入。"},
+        {"txtAmount", "付款金额不能为空，请重新输入。"},
+    };
+    for (const auto& s : starred) {
+        SCOPED_TRACE(s.field);
+        prompter_.clear();
+        auto editor = openEditor();
+        fillRequired(*editor, "955880000001");
+        setText(editor.get(), s.field, "");
+        editor->cmdAdd_Click();
+        EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(s.message)});
+    }
+
+    const struct {
+        int digits;
+        bool accepted;
+    } lengths[] = {{7, false}, {8, true}, {19, true}, {22, true}, {32, true}, {33, false}};
+    for (const auto& l : lengths) {
+        SCOPED_TRACE(l.digits);
+        prompter_.clear();
+        sql("delete from payment");
+        auto editor = openEditor();
+        fillRequired(*editor, QString(l.digits, u'6'));
+        editor->cmdAdd_Click();
+        EXPECT_EQ(prompter_.texts(),
+                  QStringList{l.accepted
+                                  ? QStringLiteral("新建指令成功")
+                                  : QStringLiteral("收款帐号输入错误，请输入正确的帐号,帐号位数为8-"
+                                                   "32。")});
+        EXPECT_EQ(count("payment"), l.accepted ? 1 : 0);
     }
 }
 
