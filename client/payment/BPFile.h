@@ -62,8 +62,6 @@ public:
     enum class Status { Loaded, Unreadable, NotWellFormed, NoRecordList };
 
     Status load(const QString& path);
-    // Why the file could not be read, when the system says.
-    const QString& detail() const { return detail_; }
 
     // Hands every Record below RecordList, in document order, to `take` with its position (1 for
     // the first), fields trimmed and missing ones empty; stops early when `take` returns false.
@@ -72,5 +70,4 @@ public:
 private:
     XmlFileDocument file_;
     pugi::xml_node recordList_;
-    QString detail_;
 };

@@ -7,14 +7,8 @@
 
 BPFileDocument::Status BPFileDocument::load(const QString& path) {
     recordList_ = {};
-    detail_.clear();
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly)) {
-            detail_ = probe.errorString();
-            return Status::Unreadable;
-        }
-    }
+    if (QFile probe(path); !probe.open(QIODevice::ReadOnly))
+        return Status::Unreadable;
     if (!loadXmlFile(file_, path))
         return Status::NotWellFormed;
     recordList_ = XmlText::firstDescendant(file_.doc.document_element(), "RecordList");

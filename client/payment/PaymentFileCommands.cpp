@@ -181,7 +181,7 @@ CommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const Pa
         break;
     }
     messages.show(QStringLiteral("文件读写错误，批量支付文件生成失败"));
-    return {Status::Failed, written.message};
+    return {Status::Failed, QStringLiteral("无法写入文件：%1").arg(path)};
 }
 
 CommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
@@ -201,9 +201,11 @@ CommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const Pay
     case BPFileDocument::Status::NotWellFormed:
         return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + path};
     case BPFileDocument::Status::Unreadable:
+        messages.show(kLoadFileError);
+        return {Status::Failed, QStringLiteral("文件无法读取：%1").arg(path)};
     case BPFileDocument::Status::NoRecordList:
         messages.show(kLoadFileError);
-        return {Status::Failed, file.detail()};
+        return {Status::Failed, QStringLiteral("文件中没有RecordList：%1").arg(path)};
     }
     try {
         db.BeginTrans();
