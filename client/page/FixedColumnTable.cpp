@@ -8,6 +8,7 @@ FixedColumnTable::FixedColumnTable(QWidget* parent)
     , fixed_(new QTableView(this)) {
     fixed_->setObjectName(QStringLiteral("fixedColumn"));
     fixed_->setFocusPolicy(Qt::NoFocus);
+    fixed_->setFrameShape(QFrame::NoFrame);
     fixed_->verticalHeader()->hide();
     fixed_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     fixed_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
