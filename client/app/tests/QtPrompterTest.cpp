@@ -6,7 +6,6 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -123,7 +122,6 @@ TEST(QtPrompter, SaveChooserLeavesTheOverwriteQuestionToTheCaller) {
 
 TEST(QtChinese, FileDialogsAndStandardButtonsSpeakChinese) {
     ASSERT_TRUE(loadQtChinese(*QCoreApplication::instance()));
-    EXPECT_EQ(QLocale().language(), QLocale::Chinese);
     QFileDialog dialog(nullptr, QStringLiteral("另存为"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
