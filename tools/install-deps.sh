@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6network6
+    qt6-base-dev qt6-base-dev-tools libqt6network6 qt6-translations-l10n
     libsqlite3-dev sqlite3 libpugixml-dev zlib1g-dev libcurl4-openssl-dev libxcb1-dev
     libgtest-dev libgmock-dev libgl-dev
     fonts-noto-cjk gzip python3 xvfb curl openssl

@@ -7,9 +7,33 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+namespace {
+
+const QSize kHelpSize(760, 600);
+
+} // namespace
+
+QRect helpWindowGeometry(const QRect& available, const QRect& ownerFrame, const QSize& wanted,
+                         const QMargins& frame) {
+    const QSize size = wanted.boundedTo(available.size().shrunkBy(frame));
+    QRect outer(QPoint(), size.grownBy(frame));
+    outer.moveCenter(ownerFrame.center());
+    if (outer.right() > available.right())
+        outer.moveRight(available.right());
+    if (outer.bottom() > available.bottom())
+        outer.moveBottom(available.bottom());
+    // The title bar last, so it stays reachable whatever else must give.
+    if (outer.left() < available.left())
+        outer.moveLeft(available.left());
+    if (outer.top() < available.top())
+        outer.moveTop(available.top());
+    return outer.marginsRemoved(frame);
+}
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -21,13 +45,27 @@ HelpWindow::HelpWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(760, 600);
+    resize(kHelpSize);
 }
 
 bool HelpWindow::showStartPage(const QString& indexFile) {
     if (!QFileInfo(indexFile).isFile())
         return false;
     browser_->setSource(QUrl::fromLocalFile(indexFile));
+    if (!isVisible()) {
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QScreen* where = owner ? owner->screen() : screen();
+        const QRect available = where->availableGeometry();
+        // A window not shown yet has no frame of its own; the owner's is the best guess.
+        const QMargins frame =
+            owner ? QMargins(owner->geometry().left() - owner->frameGeometry().left(),
+                             owner->geometry().top() - owner->frameGeometry().top(),
+                             owner->frameGeometry().right() - owner->geometry().right(),
+                             owner->frameGeometry().bottom() - owner->geometry().bottom())
+                  : QMargins();
+        setGeometry(helpWindowGeometry(available, owner ? owner->frameGeometry() : available,
+                                       kHelpSize, frame));
+    }
     show();
     raise();
     activateWindow();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QWidget>
 
 class Prompter;
@@ -18,6 +20,12 @@ public:
 private:
     QTextBrowser* browser_;
 };
+
+// Where the help window opens: its wanted size, no larger than the screen's available area allows
+// with the window frame, centred over its owner's frame and then moved wholly inside the area.
+// The result is the window's geometry without the frame.
+QRect helpWindowGeometry(const QRect& available, const QRect& ownerFrame, const QSize& wanted,
+                         const QMargins& frame);
 
 // Shows help/index.html of the program folder in the owner's help window, made on first use. A
 // missing file is reported through the prompter.

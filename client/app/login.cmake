@@ -1,6 +1,6 @@
-# Program folder, Qt prompter, login dialog and the PaySlipDesk executable.
+# Program folder, Qt prompter and Qt's Chinese texts, login dialog and the PaySlipDesk executable.
 
-add_library(client_qtprompter STATIC QtPrompter.cpp)
+add_library(client_qtprompter STATIC QtPrompter.cpp QtChinese.cpp)
 target_link_libraries(client_qtprompter PUBLIC client_prompter Qt6::Widgets)
 
 add_library(client_login STATIC frmLogin.cpp)
@@ -10,7 +10,7 @@ target_link_libraries(client_login PUBLIC client_password client_mainwindow clie
 add_executable(PaySlipDesk main.cpp)
 target_link_libraries(PaySlipDesk PRIVATE client_login client_qtprompter client_mainwindow)
 set_target_properties(PaySlipDesk PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PSD_CLIENT_DIR})
-add_dependencies(PaySlipDesk client_userdb client_help_files)
+add_dependencies(PaySlipDesk client_userdb client_help_files client_sysconf_file)
 
 psd_add_test(login_test
     SOURCES tests/frmLoginTest.cpp tests/QtPrompterTest.cpp

@@ -1,3 +1,5 @@
+#include "app/ButtonEnterKey.h"
+#include "app/QtChinese.h"
 #include "app/QtPrompter.h"
 #include "app/frmLogin.h"
 #include "app/frmMain.h"
@@ -39,6 +41,8 @@ int run(QApplication& app, Prompter& prompter) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    loadQtChinese(app);
+    app.installEventFilter(new ButtonEnterKey(&app));
     const std::unique_ptr<Prompter> prompter = makePrompter();
     try {
         return run(app, *prompter);

@@ -10,8 +10,10 @@ int runLoginCommand(const QStringList& arguments, CliContext& context) {
         return 2;
     }
     const LoginResult result = CheckLogin(context.db(), arguments.first());
-    if (result == LoginResult::Accepted)
+    if (result == LoginResult::Accepted) {
+        std::fputs("登录密码正确\n", stdout);
         return 0;
+    }
     const LoginMessage box = loginMessage(result);
     context.prompter().message(box.title, box.text, box.icon);
     return 1;

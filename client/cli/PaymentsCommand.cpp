@@ -6,6 +6,8 @@
 #include "payment/PaymentFileCommands.h"
 #include "payment/PaymentList.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace {
@@ -59,6 +61,18 @@ int runPaymentsCommand(const QStringList& arguments, CliContext& context) {
 
     ClientMessages messages(context.prompter());
     const QString file = arguments[1];
+    // Named on the command line: a file that cannot be read is reported before any question.
+    if (action == QStringLiteral("load")) {
+        const QFileInfo source(file);
+        if (!source.exists()) {
+            messages.show(QStringLiteral("找不到文件：%1").arg(file));
+            return 1;
+        }
+        if (!source.isFile() || !source.isReadable()) {
+            messages.show(QStringLiteral("文件无法读取：%1").arg(file));
+            return 1;
+        }
+    }
     if (action == QStringLiteral("write"))
         return exitCode(
             writePaymentFile(db, messages, list, [&] { return confirmOverwrite(messages, file); }),

@@ -158,5 +158,5 @@ bool CheckField(FieldControl& control, int id, bool checkWanted, bool visible, P
 }
 
 bool CheckField(FieldControl& control, int id, Prompter& prompter) {
-    return CheckField(control, id, true, control.isVisible(), prompter);
+    return CheckField(control, id, true, control.isVisible() && control.isEnabled(), prompter);
 }

@@ -9,7 +9,8 @@ class Prompter;
 // Shows one message box through the prompter on the first rule that fails and returns false;
 // never changes the control's text. An unwanted check or a hidden control passes unchecked.
 bool CheckField(FieldControl& control, int id, bool checkWanted, bool visible, Prompter& prompter);
-// The check as the forms call it: wanted, with the control's current visibility.
+// The check as the forms call it: wanted, visible meaning shown and enabled, since a hidden or
+// disabled field cannot be filled.
 bool CheckField(FieldControl& control, int id, Prompter& prompter);
 
 // The small tests CheckField is built from; forms may call them directly.

@@ -23,6 +23,10 @@ bool LineEditControl::isVisible() const {
     return shownWithItsWindow(edit_);
 }
 
+bool LineEditControl::isEnabled() const {
+    return edit_.isEnabled();
+}
+
 void LineEditControl::setFocus() {
     edit_.setFocus();
 }
@@ -36,11 +40,16 @@ QString ComboBoxControl::text() const {
 }
 
 int ComboBoxControl::selectedIndex() const {
-    return combo_.currentIndex();
+    const int index = combo_.currentIndex();
+    return index >= 0 && combo_.currentText() == combo_.itemText(index) ? index : -1;
 }
 
 bool ComboBoxControl::isVisible() const {
     return shownWithItsWindow(combo_);
+}
+
+bool ComboBoxControl::isEnabled() const {
+    return combo_.isEnabled();
 }
 
 void ComboBoxControl::setFocus() {

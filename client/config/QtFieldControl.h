@@ -16,6 +16,7 @@ public:
     QString text() const override;
     int selectedIndex() const override { return -1; }
     bool isVisible() const override;
+    bool isEnabled() const override;
     void setFocus() override;
     void selectAll() override;
 
@@ -23,7 +24,8 @@ private:
     QLineEdit& edit_;
 };
 
-// A combo box as a field control; the whole-text selection applies to an editable one.
+// A combo box as a field control; the whole-text selection applies to an editable one. Qt keeps
+// the current entry when the clerk edits or clears the text; the entry then no longer counts.
 class ComboBoxControl : public FieldControl {
 public:
     explicit ComboBoxControl(QComboBox& combo)
@@ -32,6 +34,7 @@ public:
     QString text() const override;
     int selectedIndex() const override;
     bool isVisible() const override;
+    bool isEnabled() const override;
     void setFocus() override;
     void selectAll() override;
 
@@ -39,6 +42,6 @@ private:
     QComboBox& combo_;
 };
 
-// CheckField on a QLineEdit or QComboBox, wanted, with the control's current visibility.
+// CheckField on a QLineEdit or QComboBox, wanted, unless the control is hidden or disabled.
 // Throws std::invalid_argument for any other widget.
 bool CheckField(QWidget& control, int id, Prompter& prompter);

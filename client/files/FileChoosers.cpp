@@ -12,8 +12,13 @@ QString fileChooserFilter(const QString& extension) {
 }
 
 QString getSaveFileName(ClientMessages& messages, const QString& extension) {
-    const QString path = messages.prompter().saveFileName(QStringLiteral("另存为"),
-                                                          fileChooserFilter(extension), QString());
+    QString path = messages.prompter().saveFileName(QStringLiteral("另存为"),
+                                                    fileChooserFilter(extension), QString());
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+        if (!path.endsWith(u'.'))
+            path += u'.';
+        path += extension.toLower();
+    }
     return confirmOverwrite(messages, path);
 }
 

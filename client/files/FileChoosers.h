@@ -12,8 +12,8 @@ QString fileChooserFilter(const QString& extension);
 // The path, or "" when it names an existing file and the clerk refuses to overwrite it.
 QString confirmOverwrite(ClientMessages& messages, const QString& path);
 
-// The chosen path, or "" when the clerk cancels or refuses to overwrite an existing file. No
-// extension is appended to a typed name.
+// The chosen path, or "" when the clerk cancels or refuses to overwrite an existing file. A name
+// typed without an extension gets ".extension", so the open chooser lists the file written.
 QString getSaveFileName(ClientMessages& messages, const QString& extension);
 
 // The chosen path, or "" when the clerk cancels.

@@ -110,13 +110,13 @@ BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizety
     using Status = BPWriteResult::Status;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {Status::FileError, file.errorString()};
+        return {Status::FileError, {}};
     const auto writeText = [&file](const QString& text) {
         const std::optional<QByteArray> bytes = encodeGbk(text);
         return bytes && file.write(*bytes) == bytes->size();
     };
     if (!writeText(headerText(summary)))
-        return {Status::FileError, file.errorString()};
+        return {Status::FileError, {}};
     QString chunk;
     for (qsizetype first = 0; first < count; first += kRecordsPerChunk) {
         const qsizetype end = std::min(count, first + kRecordsPerChunk);
@@ -129,9 +129,9 @@ BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizety
             return {Status::Unrepresentable, unrepresentableMessage(recordAt, first, end)};
         }
         if (file.write(*bytes) != bytes->size())
-            return {Status::FileError, file.errorString()};
+            return {Status::FileError, {}};
     }
     if (!writeText(footerText()) || !file.commit())
-        return {Status::FileError, file.errorString()};
+        return {Status::FileError, {}};
     return {Status::Written, {}};
 }

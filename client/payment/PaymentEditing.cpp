@@ -66,10 +66,14 @@ bool changePayment(PaymentStore& store, ClientMessages& messages, const QString&
     return updated;
 }
 
-bool deletePayment(PaymentStore& store, ClientMessages& messages, const QString& serialNo) {
+DeleteOutcome deletePayment(PaymentStore& store, ClientMessages& messages,
+                            const QString& serialNo) {
     if (!messages.confirm(QStringLiteral("是否确认要删除批量付款指令?")))
-        return false;
-    const bool deleted = store.deletePayment(serialNo);
-    messages.show(deleted ? QStringLiteral("删除指令成功") : QStringLiteral("删除指令失败"));
-    return deleted;
+        return DeleteOutcome::Cancelled;
+    if (!store.deletePayment(serialNo)) {
+        messages.show(QStringLiteral("删除指令失败"));
+        return DeleteOutcome::Failed;
+    }
+    messages.show(QStringLiteral("删除指令成功"));
+    return DeleteOutcome::Deleted;
 }

@@ -6,7 +6,7 @@ class ClientMessages;
 class PaymentStore;
 
 // What follows the editor's form check: the statements of save, change and delete with their
-// questions and messages. Each returns true when the batch was changed.
+// questions and messages. Save and change return true when the batch was changed.
 
 // Refuses the same payer and payee account, asks before a second payment to the same account,
 // stores or renames the payer and payee accounts, then inserts with a new serial number.
@@ -16,5 +16,7 @@ bool addPayment(PaymentStore& store, ClientMessages& messages,
 bool changePayment(PaymentStore& store, ClientMessages& messages, const QString& serialNo,
                    const PaymentInstruction& instruction);
 
-// Asks first; Cancel changes nothing.
-bool deletePayment(PaymentStore& store, ClientMessages& messages, const QString& serialNo);
+enum class DeleteOutcome { Cancelled, Deleted, Failed };
+
+// Asks first; Cancel changes nothing. After a failed delete the list is shown anew all the same.
+DeleteOutcome deletePayment(PaymentStore& store, ClientMessages& messages, const QString& serialNo);

@@ -1,5 +1,6 @@
 #include "payment/PaymentFileCommands.h"
 
+#include "amount/AmountChecks.h"
 #include "files/ClientMessages.h"
 #include "payment/BPFile.h"
 #include "payment/PaymentList.h"
@@ -27,6 +28,15 @@ const QString kInsertLoaded = QStringLiteral(
     "rec_acc_name,rec_bank_id,rec_area_no,rec_net_no,rec_bank_name,same_city_liquidate_no,"
     "province,city,presentBankNo,pay_amt,remark,user_remark,remit_type) values "
     "(?,?,?,?,?,?,'','','',?,?,?,?,?,?,?,'',?)");
+
+// Instructions the write query's join leaves out; the summary would count them all the same.
+const QString kUnlistedQuery = QStringLiteral(
+    "select serial_no from payment p where not exists (select 1 from tran_acc_type t, "
+    "remit_type rt where p.rec_acc_type = t.tran_type and rt.remit_type_no = p.remit_type) "
+    "order by serial_no limit 1");
+
+const QStringList kKindCodes = {QStringLiteral("00"), QStringLiteral("01"), QStringLiteral("02")};
+const QStringList kRemitCodes = {QStringLiteral("0"), QStringLiteral("1")};
 
 const QString kNothingToWrite = QStringLiteral("无指令需要生成批量支付文件");
 const QString kLoadFileError = QStringLiteral("文件读写错误，导入批量付款文件失败");
@@ -88,6 +98,18 @@ void rollBackQuietly(DBAccess& db) {
     }
 }
 
+// Why record k cannot enter the batch, or "": a row the list and the file leave out would
+// still be counted in their totals, and an amount must add up as it is listed.
+QString recordFault(const BPRecord& r, const FileAmount& amount, qsizetype k) {
+    if (r.currencyType != QStringLiteral("01"))
+        return QStringLiteral("第%1条记录中的币种不支持，文件导入被中止").arg(k);
+    if (!kKindCodes.contains(r.transferType))
+        return QStringLiteral("第%1条记录中的收款账户行别不支持，文件导入被中止").arg(k);
+    if (!kRemitCodes.contains(r.remitType))
+        return QStringLiteral("第%1条记录中的转账类型不支持，文件导入被中止").arg(k);
+    return fileAmountRefusal(amount.check, k);
+}
+
 // Deletes the batch and inserts the file's records; the first failure is reported and rolled
 // back.
 bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& file) {
@@ -98,15 +120,17 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& 
     }
     SerialSequence serials;
     return file.forEachRecord([&](const BPRecord& r, qsizetype k) {
-        if (r.currencyType != QStringLiteral("01")) {
+        const FileAmount amount = checkFileAmount(r.money);
+        const QString refused = recordFault(r, amount, k);
+        if (!refused.isEmpty()) {
             db.Rollback();
-            messages.show(QStringLiteral("第%1条记录中的币种不支持，文件导入被中止").arg(k));
+            messages.show(refused);
             return false;
         }
         const QVariantList values = {
             serials.next(), r.payAcc,     r.payAccName,         r.transferType,
             r.recAcc,       r.recAccName, r.recAccountOpenBank, r.sameCityLiquidateNo,
-            r.province,     r.city,       r.presentPayNo,       r.money,
+            r.province,     r.city,       r.presentPayNo,       amount.plain,
             r.usage,        r.remitType};
         if (!db.Insert(kInsertLoaded, values)) {
             db.Rollback();
@@ -125,6 +149,15 @@ CommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const Pa
     // The grid always shows at least one row: an empty first serial means an empty batch.
     if (list.cell(1, PaymentList::kSerialColumn).trimmed().isEmpty())
         return {Status::Stopped, kNothingToWrite};
+    const std::optional<RecordSet> unlisted = db.Query(kUnlistedQuery);
+    if (!unlisted)
+        return {Status::Failed, {}};
+    if (unlisted->rowCount() > 0) {
+        messages.show(QStringLiteral("流水号%1的指令收款账户行别或转账类型无法识别，不能写入文件，"
+                                     "批量支付文件未生成")
+                          .arg(unlisted->value(0, 0).toString()));
+        return {Status::Failed, {}};
+    }
     const QString path = choosePath().trimmed();
     if (path.isEmpty())
         return {Status::Stopped, {}};
@@ -148,7 +181,7 @@ CommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const Pa
         break;
     }
     messages.show(QStringLiteral("文件读写错误，批量支付文件生成失败"));
-    return {Status::Failed, written.message};
+    return {Status::Failed, QStringLiteral("无法写入文件：%1").arg(path)};
 }
 
 CommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
@@ -171,9 +204,11 @@ CommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const Pay
         messages.show(file.detail());
         return {Status::Failed, file.detail()};
     case BPFileDocument::Status::Unreadable:
+        messages.show(kLoadFileError);
+        return {Status::Failed, QStringLiteral("文件无法读取：%1").arg(path)};
     case BPFileDocument::Status::NoRecordList:
         messages.show(kLoadFileError);
-        return {Status::Failed, file.detail()};
+        return {Status::Failed, QStringLiteral("文件中没有RecordList：%1").arg(path)};
     }
     try {
         db.BeginTrans();

@@ -16,6 +16,8 @@ public:
     static constexpr int kColumns = 15; // the row number, then the 14 columns of the list query
     static const std::array<QString, kColumns> kHeaders;
     static constexpr int kSerialColumn = 1;
+    static constexpr int kPayAccColumn = 2;
+    static constexpr int kRecAccColumn = 5;
     static constexpr int kAmountColumn = 13;
 
     using Row = std::array<QString, kColumns - 1>; // columns 1..14

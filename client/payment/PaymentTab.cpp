@@ -1,6 +1,7 @@
 #include "payment/PaymentTab.h"
 
 #include "files/FileChoosers.h"
+#include "page/FixedColumnTable.h"
 #include "page/StatusPanels.h"
 #include "payment/PaymentEditing.h"
 #include "payment/PaymentFileCommands.h"
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -20,6 +22,25 @@ namespace {
 
 const int kColumnWidths[PaymentList::kColumns] = {48,  180, 130, 160, 90,  130, 160, 70,
                                                   150, 100, 80,  80,  100, 110, 160};
+
+// Wide enough for the longest text a column must show whole in the grid's font: the 22-digit
+// serial and account numbers, and the largest amount.
+void setColumnWidths(QTableView& grid) {
+    const QFontMetrics metrics(grid.font());
+    const int padding =
+        2 * grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 12;
+    const int digits22 = metrics.horizontalAdvance(QString(22, u'0')) + padding;
+    const int amount = metrics.horizontalAdvance(QStringLiteral("100,000,000,000.00")) + padding;
+    for (int column = 0; column < PaymentList::kColumns; ++column) {
+        int width = kColumnWidths[column];
+        if (column == PaymentList::kSerialColumn || column == PaymentList::kPayAccColumn ||
+            column == PaymentList::kRecAccColumn)
+            width = std::max(width, digits22);
+        else if (column == PaymentList::kAmountColumn)
+            width = std::max(width, amount);
+        grid.setColumnWidth(column, width);
+    }
+}
 
 } // namespace
 
@@ -30,11 +51,10 @@ PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, Q
     , store_(db)
     , status_(status)
     , model_(new PaymentTableModel(list_, this))
-    , grid_(new QTableView(this))
+    , grid_(new FixedColumnTable(this))
     , menuPaymentB2B_(new QMenu(QStringLiteral("批量支付(&P)"), this)) {
     setObjectName(QStringLiteral("PaymentB2B_"));
     grid_->setObjectName(QStringLiteral("PaymentB2B_DataGrid"));
-    grid_->setModel(model_);
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(22);
@@ -42,9 +62,9 @@ PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, Q
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->setModel(model_);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    for (int column = 0; column < PaymentList::kColumns; ++column)
-        grid_->setColumnWidth(column, kColumnWidths[column]);
+    setColumnWidths(*grid_);
     connect(grid_, &QTableView::doubleClicked, this, [this] { menuUpdateB2BRec_Click(); });
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         menuPaymentB2B_->popup(grid_->viewport()->mapToGlobal(at));
@@ -163,7 +183,7 @@ void PaymentTab::menuDelB2BRec_Click() {
     const QString serial = currentSerial();
     if (serial.isEmpty())
         return;
-    if (deletePayment(store_, messages_, serial))
+    if (deletePayment(store_, messages_, serial) != DeleteOutcome::Cancelled)
         resetPaymentB2B();
 }
 

@@ -10,7 +10,7 @@ class DBAccess;
 class PaymentTableModel;
 class Prompter;
 class QMenu;
-class QTableView;
+class FixedColumnTable;
 class StatusPanels;
 
 // Tab 0 of the main window: the current payment batch, its totals in the status bar, its menu
@@ -52,6 +52,6 @@ private:
     PaymentList list_;
     BatchPayer payer_;
     PaymentTableModel* model_;
-    QTableView* grid_;
+    FixedColumnTable* grid_;
     QMenu* menuPaymentB2B_;
 };

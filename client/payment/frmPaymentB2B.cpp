@@ -70,6 +70,9 @@ frmPaymentB2B::frmPaymentB2B(DBAccess& db, Prompter& prompter, QWidget* parent)
     , store_(db) {
     setObjectName(QStringLiteral("frmPaymentB2B"));
     setWindowTitle(QStringLiteral("付款指令"));
+    // A dialog of fixed size: no minimise or maximise, and its layout is the one shown.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     if (!sharedConfig().iconPath.isEmpty())
         setWindowIcon(QIcon(sharedConfig().iconPath));
     buildControls();
@@ -212,6 +215,7 @@ void frmPaymentB2B::layOutControls() {
         buttons->addWidget(button);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(head);
     layout->addWidget(payer);
     layout->addWidget(payee);
@@ -321,6 +325,9 @@ void frmPaymentB2B::optRecAccType_Click(int index) {
     comboProvince_->clear();
     for (QRadioButton* option : optRemitType_)
         option->setEnabled(index == 1);
+    // Only 跨行同城 offers a choice; every other kind is an ordinary remittance.
+    if (index != 1)
+        optRemitType_[0]->setChecked(true);
     setFieldOn(txtRecBankName_, index != 0);
     setFieldOn(txtSameCityLiquidateNo_, index == 1);
     setFieldOn(comboProvince_, index == 2);
@@ -571,9 +578,15 @@ void frmPaymentB2B::cmdDelete_Click() {
         messages_.show(QStringLiteral("请选择记录进行删除"));
         return;
     }
-    if (!deletePayment(store_, messages_, serial))
+    switch (deletePayment(store_, messages_, serial)) {
+    case DeleteOutcome::Cancelled:
         return;
-    // The shown instruction is gone: a later change or delete must not name it.
-    lblPaySerialNo_->clear();
+    case DeleteOutcome::Deleted:
+        // The shown instruction is gone: a later change or delete must not name it.
+        lblPaySerialNo_->clear();
+        break;
+    case DeleteOutcome::Failed:
+        break;
+    }
     refreshList();
 }

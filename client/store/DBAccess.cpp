@@ -70,12 +70,15 @@ void DBAccess::Connect() {
     if (db_)
         return;
     // SQLite would quietly create a missing file; a missing database is an error here.
-    if (!QFileInfo(path_).isFile())
+    if (!QFileInfo::exists(path_))
         failConnect(QStringLiteral("找不到数据库文件: %1").arg(path_));
+    if (!QFileInfo(path_).isFile())
+        failConnect(unusableFile(QStringLiteral("not a file")));
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString description = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        const QString description =
+            unusableFile(QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         sqlite3_close(db);
         failConnect(description);
     }
@@ -93,12 +96,16 @@ void DBAccess::Connect() {
             SQLITE_OK ||
         tables == 0) {
         const QString description =
-            QString::fromUtf8(error ? error : sqlite3_errstr(SQLITE_NOTADB));
+            unusableFile(QString::fromUtf8(error ? error : sqlite3_errstr(SQLITE_NOTADB)));
         sqlite3_free(error);
         sqlite3_close(db);
         failConnect(description);
     }
     db_ = db;
+}
+
+QString DBAccess::unusableFile(const QString& engineText) const {
+    return QStringLiteral("数据库文件无法打开或已损坏: %1 (%2)").arg(path_, engineText);
 }
 
 void DBAccess::failConnect(const QString& description) {

@@ -67,6 +67,9 @@ private:
     void forgetStatements();
     bool change(const QString& sql, const QVariantList& params);
     void transactionCommand(const char* sql);
+    // The box text for a database file that exists but cannot be used: Chinese, naming the file,
+    // with the engine's own words after it.
+    QString unusableFile(const QString& engineText) const;
     [[noreturn]] void failConnect(const QString& description);
     void reportSqlError(const QString& description);
 

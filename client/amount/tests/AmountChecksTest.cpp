@@ -20,6 +20,8 @@ TEST(CheckFileAmount, RefusesEmptyMalformedAndTooLargeButPassesZero) {
         {"1 234", Check::Malformed, "1 234"},
         {"abc", Check::Malformed, "abc"},
         {"100000000000.01", Check::TooLarge, "100000000000.01"},
+        {"99999999999999999999", Check::TooLarge, "99999999999999999999"},
+        {"1e3", Check::Malformed, "1e3"},
         {"100,000,000,000.00", Check::Ok, "100000000000.00"},
         {"0", Check::Ok, "0"},
         {"0.00", Check::Ok, "0.00"},

@@ -1,3 +1,4 @@
+#include "app/HelpWindow.h"
 #include "app/tests/MainWindowFixture.h"
 
 #include <QApplication>
@@ -82,6 +83,63 @@ TEST_F(HelpWindowTest, MissingHelpFileIsReported) {
     EXPECT_EQ(prompter_.boxes().front().icon, MsgIcon::Warning);
     EXPECT_TRUE(prompter_.boxes().front().text.contains(folder() + "help/index.html"));
     EXPECT_TRUE(browser() == nullptr || !browser()->window()->isVisible());
+}
+
+TEST_F(HelpWindowTest, HelpOpensInsideTheScreensAvailableArea) {
+    stageHelp();
+    frmMain& window = open();
+    const QRect available = window.screen()->availableGeometry();
+    const struct {
+        QPoint at;
+        QSize size;
+    } owners[] = {
+        {available.bottomRight() - QPoint(120, 90), {100, 80}},
+        {available.topLeft(), {available.width(), available.height()}},
+        {available.topLeft() + QPoint(available.width() / 3, 10), {200, 150}},
+    };
+    for (const auto& owner : owners) {
+        SCOPED_TRACE(owner.at.x());
+        window.setGeometry(QRect(owner.at, owner.size));
+        window.show();
+        QApplication::processEvents();
+        action("menuHelpFile")->trigger();
+        QApplication::processEvents();
+        QWidget* help = browser()->window();
+        EXPECT_TRUE(available.contains(help->frameGeometry()))
+            << help->frameGeometry().x() << "," << help->frameGeometry().y() << " "
+            << help->frameGeometry().width() << "x" << help->frameGeometry().height();
+        help->close();
+        delete help;
+    }
+}
+
+struct PlacementCase {
+    const char* what;
+    QRect available;
+    QRect owner;
+    QMargins frame;
+    QRect expected;
+};
+
+TEST(HelpWindowGeometry, CentredOverTheOwnerAndWhollyInsideTheAvailableArea) {
+    const QSize wanted(760, 600);
+    const QMargins frame(4, 28, 4, 4);
+    const PlacementCase cases[] = {
+        {"centred", {0, 0, 1280, 1024}, {140, 112, 1000, 800}, {}, {260, 212, 760, 600}},
+        {"owner at the bottom right",
+         {0, 0, 1024, 768},
+         {900, 700, 300, 200},
+         {},
+         {264, 168, 760, 600}},
+        {"small screen", {0, 0, 640, 480}, {0, 0, 640, 480}, frame, {4, 28, 632, 448}},
+        {"panel on top", {0, 30, 1024, 738}, {-200, -100, 400, 300}, frame, {4, 58, 760, 600}},
+    };
+    for (const PlacementCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QRect placed = helpWindowGeometry(c.available, c.owner, wanted, c.frame);
+        EXPECT_EQ(placed, c.expected);
+        EXPECT_TRUE(c.available.contains(placed.marginsAdded(c.frame)));
+    }
 }
 
 } // namespace

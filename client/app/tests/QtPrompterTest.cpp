@@ -1,9 +1,13 @@
 #include "app/QtPrompter.h"
+#include "app/QtChinese.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -114,6 +118,19 @@ TEST(QtPrompter, SaveChooserLeavesTheOverwriteQuestionToTheCaller) {
                     .isEmpty());
     EXPECT_FALSE(confirms);
     EXPECT_EQ(title, QStringLiteral("保存"));
+}
+
+TEST(QtChinese, FileDialogsAndStandardButtonsSpeakChinese) {
+    ASSERT_TRUE(loadQtChinese(*QCoreApplication::instance()));
+    QFileDialog dialog(nullptr, QStringLiteral("另存为"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    const auto* name = dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"));
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(name->text().contains(QStringLiteral("文件名"))) << name->text().toStdString();
 }
 
 } // namespace

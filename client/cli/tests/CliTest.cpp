@@ -58,7 +58,10 @@ TEST_F(CliTest, BadUsageExitsWithTwo) {
 
 TEST_F(CliTest, LoginChecksThePasswordOfTheNamedFolder) {
     copyDeliveredDatabase();
-    EXPECT_EQ(cli({"--home", dir.path(), "login", "12345678"}).exitCode, 0);
+    const Run right = cli({"--home", dir.path(), "login", "12345678"});
+    EXPECT_EQ(right.exitCode, 0);
+    EXPECT_EQ(right.out, QStringLiteral("登录密码正确\n"));
+    EXPECT_EQ(right.err, QString());
     const Run wrong = cli({"login", "--home=" + dir.path(), "87654321"});
     EXPECT_EQ(wrong.exitCode, 1);
     EXPECT_EQ(wrong.err, QStringLiteral("登录: 无效的登录密码，请重试!\n"));
@@ -81,7 +84,7 @@ TEST_F(CliTest, HomeComesFromTheEnvironmentToo) {
 TEST_F(CliTest, MissingDatabaseIsADatabaseError) {
     const Run run = cli({"--home", dir.path(), "login", "12345678"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Database error: "))) << run.err.toStdString();
+    EXPECT_EQ(run.err, QStringLiteral("Database error: 找不到数据库文件: ") + database() + '\n');
 }
 
 TEST_F(CliTest, CorruptDatabaseIsADatabaseError) {
@@ -91,7 +94,9 @@ TEST_F(CliTest, CorruptDatabaseIsADatabaseError) {
     file.close();
     const Run run = cli({"--home", dir.path(), "login", "12345678"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Database error: "))) << run.err.toStdString();
+    EXPECT_EQ(run.err, QStringLiteral("Database error: 数据库文件无法打开或已损坏: ") + database() +
+                           QStringLiteral(" (file is not a database)\n"));
+    EXPECT_TRUE(run.out.isEmpty());
 }
 
 } // namespace

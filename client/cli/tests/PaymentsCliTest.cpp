@@ -1,5 +1,6 @@
 #include "testsupport/TempProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -98,6 +99,39 @@ TEST_F(PaymentsCliTest, FailuresExitNonZeroWithTheirMessages) {
 
     EXPECT_EQ(cli({"frobnicate"}).exitCode, 2);
     EXPECT_EQ(cli({"write"}).exitCode, 2);
+}
+
+// Files named on the command line: reported in Chinese by name, a missing one before the
+// question about the batch, and no system text of its own.
+TEST_F(PaymentsCliTest, MissingOrUnreadableFilesAreNamedBeforeAnyQuestion) {
+    addTwoPayments();
+    const QString missing = home_.path("missing.plz");
+    const QString folder = home_.path("folder.plz");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const struct {
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {{"load", missing}, "找不到文件：" + missing},
+        {{"--yes", "load", missing}, "找不到文件：" + missing},
+        {{"load", folder}, "文件无法读取：" + folder},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Run run = cli(c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 1) << run.err.toStdString();
+        EXPECT_TRUE(lines[0].endsWith(": " + c.message)) << lines[0].toStdString();
+        EXPECT_EQ(payments(), 2);
+    }
+
+    const QString nowhere = home_.path("no-such-folder/batch.plz");
+    const Run write = cli({"write", nowhere});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_TRUE(write.err.contains("文件读写错误，批量支付文件生成失败"));
+    EXPECT_TRUE(write.err.endsWith("无法写入文件：" + nowhere + "\n")) << write.err.toStdString();
+    EXPECT_FALSE(write.err.contains("No such")) << write.err.toStdString();
 }
 
 } // namespace

@@ -125,15 +125,46 @@ TEST_F(CheckFieldTest, MessagesArePlainBoxesWithTheApplicationsTitle) {
 
 TEST_F(CheckFieldTest, RequiredComboPassesOnASelectedEntryBeyondTheFirst) {
     rule().not_null = true;
-    combo_->addItems({QStringLiteral("a"), QStringLiteral("b")});
+    combo_->addItems({QStringLiteral("  "), QStringLiteral("  ")});
     combo_->setCurrentIndex(1);
-    combo_->setEditText(QStringLiteral("  "));
     EXPECT_TRUE(CheckField(*combo_, kId, prompter_));
 
     combo_->setCurrentIndex(0);
-    combo_->setEditText(QStringLiteral("  "));
     EXPECT_FALSE(CheckField(*combo_, kId, prompter_));
     EXPECT_EQ(onlyMessage(), q("收款帐号不能为空，请重新输入。"));
+}
+
+// Qt keeps the current entry when the text is edited or cleared; the entry no longer counts.
+TEST_F(CheckFieldTest, ComboWhoseTextNoLongerIsItsEntryCountsAsNoSelection) {
+    rule().not_null = true;
+    combo_->addItems({QStringLiteral("甲公司"), QStringLiteral("乙公司")});
+    combo_->setCurrentIndex(1);
+    ComboBoxControl field(*combo_);
+    EXPECT_EQ(field.selectedIndex(), 1);
+
+    combo_->setEditText(QString());
+    ASSERT_EQ(combo_->currentIndex(), 1);
+    EXPECT_EQ(field.selectedIndex(), -1);
+    EXPECT_FALSE(CheckField(*combo_, kId, prompter_));
+    EXPECT_EQ(onlyMessage(), q("收款帐号不能为空，请重新输入。"));
+
+    combo_->setEditText(QStringLiteral("乙"));
+    EXPECT_EQ(field.selectedIndex(), -1);
+}
+
+TEST_F(CheckFieldTest, DisabledControlIsNeverChecked) {
+    rule().not_null = true;
+    edit_->setEnabled(false);
+    EXPECT_TRUE(checkText(QString()));
+    combo_->setEnabled(false);
+    EXPECT_TRUE(CheckField(*combo_, kId, prompter_));
+    window_.setEnabled(false);
+    edit_->setEnabled(true);
+    EXPECT_TRUE(checkText(QString()));
+    EXPECT_TRUE(prompter_.boxes().empty());
+
+    window_.setEnabled(true);
+    EXPECT_FALSE(checkText(QString()));
 }
 
 TEST_F(CheckFieldTest, AccountLengthListShowsTheLengthsAsConfigured) {

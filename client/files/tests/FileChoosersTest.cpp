@@ -24,8 +24,8 @@ TEST(FileChoosersTest, SaveChooserAsksBeforeOverwriting) {
     ScriptedPrompter prompter;
     ClientMessages messages(prompter);
 
-    prompter.choose(fresh);
-    EXPECT_EQ(getSaveFileName(messages, "plz"), fresh);
+    prompter.choose(fresh + ".plz");
+    EXPECT_EQ(getSaveFileName(messages, "plz"), fresh + ".plz");
     EXPECT_TRUE(prompter.boxes().empty());
 
     prompter.choose(existing);
@@ -44,6 +44,40 @@ TEST(FileChoosersTest, SaveChooserAsksBeforeOverwriting) {
     EXPECT_TRUE(prompter.choosers()[0].save);
     EXPECT_EQ(prompter.choosers()[0].filter, "PLZ (*.PLZ *.plz)");
     EXPECT_EQ(prompter.choosers()[0].directory, "");
+}
+
+// The loader's chooser lists files by their extension: a name typed without one gets it.
+TEST(FileChoosersTest, SaveChooserAddsTheExtensionToANameWithoutOne) {
+    QTemporaryDir dir;
+    QFile existing(dir.filePath("old.dfz"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    ScriptedPrompter prompter;
+    ClientMessages messages(prompter);
+    const struct {
+        QString typed;
+        const char* extension;
+        QString chosen;
+    } cases[] = {
+        {dir.filePath("batch"), "plz", dir.filePath("batch.plz")},
+        {dir.filePath("batch."), "plz", dir.filePath("batch.plz")},
+        {dir.filePath("batch.plz"), "plz", dir.filePath("batch.plz")},
+        {dir.filePath("batch.PLZ"), "plz", dir.filePath("batch.PLZ")},
+        {dir.filePath("batch.txt"), "plz", dir.filePath("batch.txt")},
+        {dir.filePath("名册"), "xml", dir.filePath("名册.xml")},
+        {dir.filePath("工资"), "dfz", dir.filePath("工资.dfz")},
+    };
+    for (const auto& c : cases) {
+        prompter.choose(c.typed);
+        EXPECT_EQ(getSaveFileName(messages, c.extension), c.chosen) << c.typed.toStdString();
+    }
+    EXPECT_TRUE(prompter.boxes().empty());
+
+    // The overwrite question is about the file that would be written.
+    prompter.choose(dir.filePath("old"));
+    prompter.answer(MsgAnswer::Cancel);
+    EXPECT_EQ(getSaveFileName(messages, "dfz"), "");
+    EXPECT_EQ(prompter.texts(), QStringList{"该文件名已经存在，是否覆盖原有文件?"});
 }
 
 TEST(FileChoosersTest, OpenChooserNeverAsks) {

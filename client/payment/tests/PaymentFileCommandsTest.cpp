@@ -43,8 +43,7 @@ protected:
         addPayment("2024010112000000010001", "00", "6222000000000001", "1000",
                    "货款 & 运费 <一月>");
         addPayment("2024010112000000020002", "02", "6222000000000002", "0.5", "货款", "1");
-        // A kind without a description row: left out of the records, counted in the summary.
-        addPayment("2024010112000000030003", "09", "6222000000000003", "200");
+        addPayment("2024010112000000030003", "01", "6222000000000003", "200");
     }
     static QByteArray recordFile(const QList<QByteArray>& records) {
         QByteArray out = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<BPFile><Summary/>"
@@ -57,6 +56,13 @@ protected:
     PaymentList list_;
     int reloads_ = 0;
 };
+
+// A record of a loaded file, valid unless the arguments make it otherwise.
+QByteArray loadedRecord(const QByteArray& kind, const QByteArray& money,
+                        const QByteArray& remit = "0") {
+    return "<CurrencyType>01</CurrencyType><PayAcc>1001</PayAcc><transferType>" + kind +
+           "</transferType><RecAcc>2002</RecAcc>" + money + "<remitType>" + remit + "</remitType>";
+}
 
 TEST_F(PaymentFileCommandsTest, WrittenFileMatchesTheExpectedFileLineForLine) {
     addSampleBatch();
@@ -104,9 +110,10 @@ TEST_F(PaymentFileCommandsTest, CurrencyOfTheThirdRecordStopsTheLoadAndKeepsTheO
     addSampleBatch();
     const QStringList before = batch();
     const QString file = path("currency.plz");
-    writeFile(file, recordFile({"<CurrencyType>01</CurrencyType><RecAcc>1</RecAcc>",
-                                "<CurrencyType>01</CurrencyType><RecAcc>2</RecAcc>",
-                                "<CurrencyType>02</CurrencyType><RecAcc>3</RecAcc>"}));
+    QByteArray third = loadedRecord("00", "<Money>1</Money>");
+    third.replace("<CurrencyType>01", "<CurrencyType>02");
+    writeFile(file, recordFile({loadedRecord("00", "<Money>1</Money>"),
+                                loadedRecord("00", "<Money>2</Money>"), third}));
 
     EXPECT_EQ(load(file).status, CommandOutcome::Status::Failed);
 
@@ -126,17 +133,90 @@ TEST_F(PaymentFileCommandsTest, EmptyRecordListEmptiesTheBatch) {
     EXPECT_EQ(prompter_.texts().last(), "导入批量付款文件完毕");
 }
 
-TEST_F(PaymentFileCommandsTest, EmptyBatchIsReplacedWithoutAskingAndMissingMoneyStoredEmpty) {
-    const QString file = path("nomoney.plz");
+TEST_F(PaymentFileCommandsTest, EmptyBatchIsReplacedWithoutAsking) {
+    const QString file = path("one.plz");
     writeFile(file, recordFile({"<CurrencyType>01</CurrencyType><PayAcc>1001</PayAcc>"
                                 "<transferType>00</transferType><RecAcc>2002</RecAcc>"
-                                "<remitType>0</remitType>"}));
+                                "<Money>5</Money><remitType>0</remitType>"}));
 
     EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
 
     EXPECT_EQ(prompter_.texts(), QStringList{"导入批量付款文件完毕"});
     EXPECT_EQ(rows("select pay_amt, rec_bank_id, user_remark, length(serial_no) from payment"),
-              QStringList{"|||22"});
+              QStringList{"5|||22"});
+}
+
+TEST_F(PaymentFileCommandsTest, AmountsAreStoredPlainSoTheTotalsAreTheSumOfTheListedRows) {
+    const QString file = path("amounts.plz");
+    writeFile(file, recordFile({loadedRecord("00", "<Money>1,234.50</Money>"),
+                                loadedRecord("01", "<Money>12.34</Money>"),
+                                loadedRecord("02", "<Money>100,000,000,000.00</Money>")}));
+
+    ASSERT_EQ(load(file).status, CommandOutcome::Status::Done);
+
+    EXPECT_EQ(rows("select printf('%.2f',pay_amt) from payment order by serial_no"),
+              (QStringList{"1234.50", "12.34", "100000000000.00"}));
+    list_.reload(*db_);
+    EXPECT_EQ(list_.countText(), "3");
+    EXPECT_EQ(list_.totalText(), "100,000,001,246.84");
+    const QString written = path("again.plz");
+    ASSERT_EQ(write(written).status, CommandOutcome::Status::Done);
+    EXPECT_TRUE(bytes(written).contains("<SumMoney>100,000,001,246.84</SumMoney>"));
+}
+
+// Each refused record is the second of three; the batch before the load stays.
+TEST_F(PaymentFileCommandsTest, RefusedRecordStopsTheLoadByNumberAndKeepsTheOldBatch) {
+    addSampleBatch();
+    const QStringList before = batch();
+    const struct {
+        QByteArray record;
+        const char* message;
+    } cases[] = {
+        {loadedRecord("00", ""), "第2条记录中的金额为空，文件导入被中止"},
+        {loadedRecord("00", "<Money>,</Money>"), "第2条记录中的金额为空，文件导入被中止"},
+        {loadedRecord("00", "<Money>12.345</Money>"), "第2条记录中的金额格式错误，文件导入被中止"},
+        {loadedRecord("00", "<Money>-5</Money>"), "第2条记录中的金额格式错误，文件导入被中止"},
+        {loadedRecord("00", "<Money>99999999999999999999</Money>"),
+         "第2条记录中的金额范围超过系统限制，文件导入被中止"},
+        {loadedRecord("09", "<Money>1</Money>"), "第2条记录中的收款账户行别不支持，文件导入被中止"},
+        {loadedRecord("", "<Money>1</Money>"), "第2条记录中的收款账户行别不支持，文件导入被中止"},
+        {loadedRecord("01", "<Money>1</Money>", "2"),
+         "第2条记录中的转账类型不支持，文件导入被中止"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        prompter_.clear();
+        const QString file = path("refused.plz");
+        writeFile(file, recordFile({loadedRecord("00", "<Money>1</Money>"), c.record,
+                                    loadedRecord("00", "<Money>1</Money>")}));
+
+        EXPECT_EQ(load(file).status, CommandOutcome::Status::Failed);
+
+        EXPECT_EQ(prompter_.texts().last(), QString::fromUtf8(c.message));
+        EXPECT_EQ(batch(), before);
+        EXPECT_EQ(reloads_, 0);
+    }
+}
+
+TEST_F(PaymentFileCommandsTest, BatchHoldingAnUnlistedRowIsNotWrittenAndTheRowIsNamed) {
+    addSampleBatch();
+    addPayment("2024010112000000040004", "09", "6222000000000004", "300");
+    addPayment("2024010112000000050005", "00", "6222000000000005", "300", "货款", "7");
+    const QString target = path("unlisted.plz");
+    bool asked = false;
+    list_.reload(*db_);
+
+    const CommandOutcome outcome = writePaymentFile(*db_, messages_, list_, [&] {
+        asked = true;
+        return target;
+    });
+
+    EXPECT_EQ(outcome.status, CommandOutcome::Status::Failed);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{"流水号2024010112000000040004的指令收款账户行别或转账类型无法识别，"
+                          "不能写入文件，批量支付文件未生成"});
+    EXPECT_FALSE(QFile::exists(target));
 }
 
 TEST_F(PaymentFileCommandsTest, FilesThatCannotBeLoadedChangeNothing) {

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -187,6 +188,54 @@ TEST_F(PaymentTabTest, WriteAndLoadButtonsUseTheFileChoosers) {
     EXPECT_EQ(prompter_.texts(), QStringList{"导入批量付款文件完毕"});
     EXPECT_EQ(status_.panel(2), "1");
     EXPECT_EQ(cell(1, 5), "955880000001");
+}
+
+} // namespace
+
+namespace {
+
+// Sideways scrolling moves every column but 序号, and the long columns show their texts whole.
+TEST_F(PaymentTabTest, NumberColumnStaysWhileTheGridScrollsSidewaysAndLongTextsFit) {
+    const QString account = QStringLiteral("6222020200112233445566");
+    sql("insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,rec_acc_no,"
+        "rec_acc_name,rec_bank_name,pay_amt,remark,user_remark,remit_type) values "
+        "('2024010112000000010001','" +
+        account + "','甲','00','" + account + "','乙','澄川银行','100000000000','','','0')");
+    tab_->resetPaymentB2B();
+    tab_->resize(500, 300);
+    tab_->show();
+    QApplication::processEvents();
+
+    QTableView* view = grid();
+    const QFontMetrics metrics(view->font());
+    for (int column : {1, 2, 5})
+        EXPECT_GT(view->columnWidth(column), metrics.horizontalAdvance(account)) << column;
+    EXPECT_EQ(cell(1, 13), "100,000,000,000.00");
+    EXPECT_GT(view->columnWidth(13), metrics.horizontalAdvance(cell(1, 13)));
+
+    auto* fixed = find<QTableView>(view, "fixedColumn");
+    ASSERT_NE(fixed, nullptr);
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    ASSERT_GT(view->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(fixed->isVisible());
+    EXPECT_EQ(fixed->geometry().left(), view->frameWidth());
+    EXPECT_EQ(fixed->columnWidth(0), view->columnWidth(0));
+    const QModelIndex shown = fixed->indexAt(QPoint(4, fixed->rowHeight(0) / 2));
+    EXPECT_EQ(shown.column(), 0);
+    EXPECT_EQ(shown.data().toString(), "1");
+    for (int column = 1; column < 15; ++column)
+        EXPECT_TRUE(fixed->isColumnHidden(column)) << column;
+
+    // A reload resets the model; the fixed view still shows only the number column.
+    tab_->resetPaymentB2B();
+    for (int column = 1; column < 15; ++column)
+        EXPECT_TRUE(fixed->isColumnHidden(column)) << column;
+    EXPECT_GT(view->columnWidth(5), metrics.horizontalAdvance(account));
+
+    // A double-click on the fixed column opens the change dialog like one on the grid.
+    onModal([](QDialog& dialog) { EXPECT_EQ(dialog.objectName(), "frmPaymentB2B"); });
+    emit fixed->doubleClicked(fixed->model()->index(0, 0));
 }
 
 } // namespace

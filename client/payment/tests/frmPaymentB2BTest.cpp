@@ -1,4 +1,5 @@
 #include "payment/frmPaymentB2B.h"
+#include "config/SysConf.h"
 #include "payment/tests/PaymentWidgetFixture.h"
 
 #include <QFocusEvent>
@@ -361,6 +362,213 @@ TEST_F(frmPaymentB2BTest, OlderBankFieldsFollowTheirEditRuleWhileTheAmountStaysE
     for (const char* name : {"txtRecBankId", "txtAreaNo", "txtNetNo", "txtAmount"})
         EXPECT_TRUE(find<QLineEdit>(open.get(), name)->isEnabled()) << name;
     EXPECT_FALSE(find<QLineEdit>(open.get(), "txtRecBankId")->isVisibleTo(open.get()));
+}
+
+} // namespace
+
+namespace {
+
+// Rules set for one test and restored afterwards.
+class RuleScope {
+public:
+    explicit RuleScope(std::initializer_list<int> ids) {
+        for (int id : ids) {
+            saved_.emplace_back(id, sharedConfig().FieldRule[static_cast<size_t>(id)]);
+            FieldRuleEntry& rule = sharedConfig().FieldRule[static_cast<size_t>(id)];
+            rule.field_name = QStringLiteral("字段%1").arg(id);
+            rule.not_null = true;
+            rule.length = QStringLiteral("10000");
+            rule.max_value = 1e308;
+        }
+    }
+    ~RuleScope() {
+        for (const auto& [id, rule] : saved_)
+            sharedConfig().FieldRule[static_cast<size_t>(id)] = rule;
+    }
+
+private:
+    std::vector<std::pair<int, FieldRuleEntry>> saved_;
+};
+
+TEST_F(frmPaymentB2BTest, ClearedPayeeNameOfAPickedAccountIsEmpty) {
+    const RuleScope rules{2};
+    sql("insert into payee_acc (acc_no,acc_name,acc_type,rec_bank_name) values "
+        "('955880000001','甲公司','00','澄川银行'),('955880000002','乙公司','00','澄川银行')");
+    auto editor = openEditor();
+    fillRequired(*editor, "955880000002");
+    QComboBox* name = find<QComboBox>(editor.get(), "comboRecAccName");
+    name->setCurrentIndex(1);
+    emit name->activated(1);
+    ASSERT_EQ(text(editor.get(), "comboRecAccNo"), "955880000002");
+
+    name->setEditText(QString());
+    editor->cmdAdd_Click();
+
+    EXPECT_EQ(prompter_.texts(), QStringList{"字段2不能为空，请重新输入。"});
+    EXPECT_EQ(count("payment"), 0);
+}
+
+// Bank fields a kind does not use are disabled; their rules cannot be met and are not checked.
+TEST_F(frmPaymentB2BTest, RequiredBankFieldsAreCheckedOnlyWhereTheKindUsesThem) {
+    const RuleScope rules{21, 22, 24};
+    const struct {
+        int kind;
+        int remit;
+        std::vector<const char*> filled;
+        const char* missing; // the field left empty, or none
+        const char* message;
+    } cases[] = {
+        {0, 0, {}, nullptr, "新建指令成功"},
+        {1, 0, {"txtRecBankName", "txtSameCityLiquidateNo"}, nullptr, "新建指令成功"},
+        {1, 1, {"txtRecBankName", "txtPresentPayBankNo"}, nullptr, "新建指令成功"},
+        {2, 0, {"txtRecBankName", "txtPresentPayBankNo"}, nullptr, "新建指令成功"},
+        {1, 0, {"txtRecBankName"}, "txtSameCityLiquidateNo", "字段22不能为空，请重新输入。"},
+        {2, 0, {"txtRecBankName"}, "txtPresentPayBankNo", "字段24不能为空，请重新输入。"},
+        {2, 0, {"txtPresentPayBankNo"}, "txtRecBankName", "字段21不能为空，请重新输入。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.kind).arg(c.remit).toStdString());
+        prompter_.clear();
+        sql("delete from payment");
+        auto editor = openEditor();
+        click(editor.get(), QStringLiteral("optRecAccType_%1").arg(c.kind).toLatin1());
+        click(editor.get(), QStringLiteral("optRemitType_%1").arg(c.remit).toLatin1());
+        fillRequired(*editor, "955880000001");
+        for (const char* field : c.filled)
+            setText(editor.get(), field, "102584000001");
+
+        editor->cmdAdd_Click();
+
+        EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(c.message)});
+        EXPECT_EQ(count("payment"), c.missing ? 0 : 1);
+    }
+}
+
+TEST_F(frmPaymentB2BTest, KindWithoutRemitChoiceStoresAndWritesAnOrdinaryRemittance) {
+    auto editor = openEditor();
+    click(editor.get(), "optRecAccType_1");
+    click(editor.get(), "optRemitType_1");
+    click(editor.get(), "optRecAccType_0");
+    EXPECT_TRUE(find<QRadioButton>(editor.get(), "optRemitType_0")->isChecked());
+    fillRequired(*editor, "955880000001");
+    editor->cmdAdd_Click();
+    ASSERT_EQ(payment("rec_acc_type,remit_type"), "00|0");
+
+    click(editor.get(), "optRecAccType_1");
+    click(editor.get(), "optRemitType_1");
+    click(editor.get(), "optRecAccType_2");
+    fillRequired(*editor, "955880000002");
+    setText(editor.get(), "txtRecBankName", "建设银行");
+    editor->cmdAdd_Click();
+    EXPECT_EQ(rows("select rec_acc_type,remit_type from payment order by rec_acc_no"),
+              (QStringList{"00|0", "02|0"}));
+
+    const QString file = path("remit.plz");
+    prompter_.choose(file);
+    tab_->writeUploadFile();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().count("<remitType>0</remitType>"), 2);
+}
+
+TEST_F(frmPaymentB2BTest, FailedDeleteShowsTheListAnewAsASuccessfulOneDoes) {
+    addPayment("2024010112000000010001", "00", "955880000001", "10");
+    tab_->resetPaymentB2B();
+    auto editor = openEditor();
+    editor->fillFromRow(tab_->paymentList().row(1));
+    sql("create trigger keep before delete on payment begin select raise(abort, 'kept'); end");
+    addPayment("2024010112000000020002", "00", "955880000002", "5");
+    ASSERT_EQ(status_.panel(2), "1");
+
+    editor->cmdDelete_Click();
+
+    EXPECT_EQ(prompter_.texts().last(), "删除指令失败");
+    EXPECT_EQ(status_.panel(2), "2");
+    EXPECT_EQ(status_.panel(4), "15.00");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(frmPaymentB2BTest, EditorIsAFixedDialogWithoutMinimiseOrMaximise) {
+    auto editor = openEditor();
+    editor->show();
+    QApplication::processEvents();
+    const Qt::WindowFlags flags = editor->windowFlags();
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(editor->minimumSize(), editor->maximumSize());
+    const QSize shown = editor->size();
+    editor->resize(shown * 2);
+    QApplication::processEvents();
+    EXPECT_EQ(editor->size(), shown);
+
+    // Every kind shows its fields at the same place in the same window.
+    for (int kind : {1, 2, 0}) {
+        click(editor.get(), QStringLiteral("optRecAccType_%1").arg(kind).toLatin1());
+        QApplication::processEvents();
+        EXPECT_EQ(editor->size(), shown) << kind;
+    }
+}
+
+} // namespace
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// The program folder is delivered with rules that keep what the editor's stars promise.
+TEST_F(frmPaymentB2BTest, DeliveredRulesRefuseEmptyStarredFieldsAndAccountsOfOddLength) {
+    EXPECT_EQ(fileBytes(QStringLiteral(PSD_CLIENT_DIR "/sysConf.ini")),
+              fileBytes(QStringLiteral(PSD_DELIVERED_SYSCONF)));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PSD_DELIVERED_SYSCONF), path("sysConf.ini")));
+    const SysConf delivered;
+    ASSERT_EQ(sharedConfig().bankName, "澄川银行");
+
+    const struct {
+        const char* field;
+        const char* message;
+    } starred[] = {
+        {"comboPayAccNo", "批量支付文件：付款账号不能为空"},
+        {"comboPayAccName", "批量支付文件：付款账户户名不能为空"},
+        {"comboRecAccNo", "收款帐号不能为空，请重新输入。"},
+        {"comboRecAccName", "帐户户名不能为空，请重新输入。"},
+        {"txtAmount", "付款金额不能为空，请重新输入。"},
+    };
+    for (const auto& s : starred) {
+        SCOPED_TRACE(s.field);
+        prompter_.clear();
+        auto editor = openEditor();
+        fillRequired(*editor, "955880000001");
+        setText(editor.get(), s.field, "");
+        editor->cmdAdd_Click();
+        EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(s.message)});
+    }
+
+    const struct {
+        int digits;
+        bool accepted;
+    } lengths[] = {{7, false}, {8, true}, {19, true}, {22, true}, {32, true}, {33, false}};
+    for (const auto& l : lengths) {
+        SCOPED_TRACE(l.digits);
+        prompter_.clear();
+        sql("delete from payment");
+        auto editor = openEditor();
+        fillRequired(*editor, QString(l.digits, u'6'));
+        editor->cmdAdd_Click();
+        EXPECT_EQ(prompter_.texts(),
+                  QStringList{l.accepted
+                                  ? QStringLiteral("新建指令成功")
+                                  : QStringLiteral("收款帐号输入错误，请输入正确的帐号,帐号位数为8-"
+                                                   "32。")});
+        EXPECT_EQ(count("payment"), l.accepted ? 1 : 0);
+    }
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 set(PSD_PAYMENT_TEST_DEFS
     PSD_TEST_USERDB="${PSD_USERDB}"
     PSD_PAYMENT_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures"
-    PSD_CLIENT_DIR="${PSD_CLIENT_DIR}")
+    PSD_CLIENT_DIR="${PSD_CLIENT_DIR}"
+    PSD_DELIVERED_SYSCONF="${PSD_DELIVERED_SYSCONF}")
 
 psd_add_test(payment_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/BPFileTest.cpp
@@ -21,3 +22,4 @@ foreach(test payment_file_test payment_forms_test)
     target_compile_definitions(${test} PRIVATE ${PSD_PAYMENT_TEST_DEFS})
     add_dependencies(${test} client_userdb)
 endforeach()
+add_dependencies(payment_forms_test client_sysconf_file)

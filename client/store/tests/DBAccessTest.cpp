@@ -248,7 +248,11 @@ TEST_F(DBAccessTest, UnopenableDatabasesShowDatabaseErrorAndThrow) {
         ASSERT_EQ(boxes.boxes().size(), 1u);
         EXPECT_EQ(boxes.boxes()[0].title, "Database error");
         EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Critical);
-        EXPECT_FALSE(boxes.boxes()[0].text.isEmpty());
+        const QString& text = boxes.boxes()[0].text;
+        EXPECT_TRUE(text.contains(otherFolder + "userdb.db")) << text.toStdString();
+        EXPECT_TRUE(text.startsWith(c.make ? QStringLiteral("数据库文件无法打开或已损坏: ")
+                                           : QStringLiteral("找不到数据库文件: ")))
+            << text.toStdString();
         // SQLite must not have created the missing file.
         EXPECT_EQ(QFileInfo::exists(otherFolder + "userdb.db"), static_cast<bool>(c.make));
     }
