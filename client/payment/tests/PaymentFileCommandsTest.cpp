@@ -347,6 +347,7 @@ namespace {
 TEST_F(PaymentFileCommandsTest, ValuesDividedByCommentsOrCdataAreLoadedWhole) {
     const QString file = path("divided.plz");
     writeFile(file, recordFile({"<CurrencyType>01</CurrencyType><RecAcc>2002</RecAcc>"
+                                "<transferType>00</transferType><remitType>0</remitType>"
                                 "<Money>1<!-- thousand -->000.00</Money>"
                                 "<Usage><![CDATA[pay]]><![CDATA[<Jan>]]></Usage>"}));
 
