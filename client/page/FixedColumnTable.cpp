@@ -34,6 +34,8 @@ FixedColumnTable::FixedColumnTable(QWidget* parent)
             &QAbstractSlider::setValue);
     connect(fixed_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
             &QAbstractSlider::setValue);
+    connect(fixed_, &QTableView::clicked, this, &QTableView::clicked);
+    connect(fixed_, &QTableView::activated, this, &QTableView::activated);
     connect(fixed_, &QTableView::doubleClicked, this, &QTableView::doubleClicked);
     connect(fixed_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (contextMenuPolicy() == Qt::CustomContextMenu)

@@ -4,7 +4,7 @@
 
 // A grid whose first column stays in place while the other columns scroll sideways: a second
 // view over the same model and selection shows column 0 on top of the grid's left edge.
-// Double-clicks and context menu requests on that column reach the grid's own signals.
+// Clicks, double-clicks and context menu requests on that column reach the grid's own signals.
 class FixedColumnTable : public QTableView {
 public:
     explicit FixedColumnTable(QWidget* parent = nullptr);

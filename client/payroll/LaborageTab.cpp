@@ -1,6 +1,7 @@
 #include "payroll/LaborageTab.h"
 
 #include "files/FileChoosers.h"
+#include "page/FixedColumnTable.h"
 #include "page/StatusPanels.h"
 #include "payroll/LaborageEditing.h"
 #include "payroll/LaborageTableModel.h"
@@ -29,7 +30,7 @@ LaborageTab::LaborageTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     , store_(db)
     , status_(status)
     , model_(new LaborageTableModel(list_, this))
-    , grid_(new QTableView(this))
+    , grid_(new FixedColumnTable(this))
     , menuLaborage_(new QMenu(QStringLiteral("代发工资/代报销(&L)"), this)) {
     setObjectName(QStringLiteral("Laborage_"));
     grid_->setObjectName(QStringLiteral("Laborage_DataGrid"));

@@ -1,5 +1,6 @@
 #include "refdata/RefTabParts.h"
 
+#include "page/FixedColumnTable.h"
 #include "page/StatusPanels.h"
 #include "refdata/RefList.h"
 #include "refdata/RefTableModel.h"
@@ -39,7 +40,7 @@ QString deleteNotice() {
 
 QTableView* makeGrid(QWidget* parent, const QString& name, RefTableModel* model,
                      const std::function<void(int row)>& clicked) {
-    auto* grid = new QTableView(parent);
+    auto* grid = new FixedColumnTable(parent);
     grid->setObjectName(name);
     grid->setModel(model);
     grid->verticalHeader()->hide();
