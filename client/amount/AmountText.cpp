@@ -66,6 +66,10 @@ QString formatAmount(const QString& plain) {
     return insertThousandSeparators(withTwoDecimals(withoutLeadingZeros(plain)));
 }
 
+QString fileAmountText(const QString& stored) {
+    return removeThousandSeparators(formatAmount(stored.trimmed()));
+}
+
 QString formatAmountTyped(const QString& plain) {
     const QString text = withoutLeadingZeros(plain);
     const qsizetype point = text.indexOf(u'.');

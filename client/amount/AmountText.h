@@ -15,7 +15,9 @@ QString insertThousandSeparators(const QString& text);
 
 // Display forms of a plain amount that passed isAmountFormat. Extra decimals are cut, never
 // rounded.
-QString formatAmount(const QString& plain);      // always two decimals
+QString formatAmount(const QString& plain); // always two decimals
+// As upload files carry amounts: two decimals, no separators; 0.5 gives 0.50, "" gives 0.00.
+QString fileAmountText(const QString& stored);
 QString formatAmountTyped(const QString& plain); // as many decimals as were typed
 
 enum class AmountRange { Ok, TooLarge, NotPositive };

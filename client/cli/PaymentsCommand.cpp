@@ -33,12 +33,12 @@ int listBatch(const PaymentList& list) {
     return 0;
 }
 
-int exitCode(const CommandOutcome& outcome, const QString& stoppedNote) {
+int exitCode(const FileCommandOutcome& outcome, const QString& stoppedNote) {
     if (!outcome.detail.isEmpty())
         print(stderr, outcome.detail);
-    else if (outcome.status == CommandOutcome::Status::Stopped)
+    else if (outcome.status == FileCommandOutcome::Status::Stopped)
         print(stderr, stoppedNote);
-    return outcome.status == CommandOutcome::Status::Done ? 0 : 1;
+    return outcome.status == FileCommandOutcome::Status::Done ? 0 : 1;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 // What every upload and list file writer of the client shares: one element per line, indented
 // by tabs and ended by CR LF, values escaped, and the whole file written as GBK bytes to a
@@ -36,3 +37,22 @@ LineFileResult writeGbkLineFile(const QString& path, const QString& head, qsizet
 // The first character (a surrogate pair counts as one) that GBK cannot hold; "" when there is
 // none.
 QString firstNonGbkCharacter(const QString& text);
+
+// The message that stops an upload file whose instruction `index` (0 for the first) holds a value
+// GBK cannot hold, naming the instruction, its serial, the value's caption and the character;
+// `fileName` names the file kind ("批量支付文件"). Fields are {element, member, caption}.
+template <class Record, class Field>
+QString unrepresentableInstructionMessage(const Record& record, qsizetype index,
+                                          const std::vector<Field>& fields,
+                                          const QString& fileName) {
+    for (const Field& field : fields) {
+        const QString character = firstNonGbkCharacter(record.*field.member);
+        if (!character.isEmpty())
+            return QStringLiteral("第%1条指令（流水号%2）的“%3”含有GBK编码无法表示的字符“%4”，")
+                       .arg(index + 1)
+                       .arg(record.serialNo, QString::fromUtf8(field.caption), character) +
+                   fileName + QStringLiteral("未生成");
+    }
+    return fileName + QStringLiteral("含有GBK编码无法表示的字符，") + fileName +
+           QStringLiteral("未生成");
+}

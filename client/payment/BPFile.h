@@ -45,7 +45,7 @@ extern const std::vector<BPField> kBPValueFields;
 struct BPWriteResult {
     enum class Status { Written, Unrepresentable, FileError };
     Status status = Status::Written;
-    QString message; // for Unrepresentable: which instruction and value
+    QString message; // Unrepresentable: which instruction and value; FileError: the system's word
 };
 
 // Gives the record at a position (0 for the first): large batches are written without a copy.

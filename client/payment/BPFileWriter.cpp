@@ -1,90 +1,43 @@
 #include "payment/BPFile.h"
 
 #include "amount/AmountText.h"
-#include "config/GbkCodec.h"
-#include "files/XmlText.h"
+#include "files/LineFileWriter.h"
 
-#include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
-// Records are encoded and written a few at a time: the buffers stay small enough to be reused
-// from the heap instead of being mapped afresh for every chunk.
-const qsizetype kRecordsPerChunk = 64;
-
-const QString kTab1 = QStringLiteral("\t");
-const QString kTab2 = QStringLiteral("\t\t");
-const QString kTab3 = QStringLiteral("\t\t\t");
-const QString kEol = QStringLiteral("\r\n");
-
-void appendElement(QString& out, const QString& indent, const char* name, const QString& value) {
-    out += indent;
-    out += '<';
-    out += QLatin1String(name);
-    out += '>';
-    out += XmlText::escape(value);
-    out += QLatin1String("</");
-    out += QLatin1String(name);
-    out += '>';
-    out += kEol;
-}
-
-// Always two decimals and no separators: 0.5 gives 0.50, an empty amount 0.00.
-QString fileMoney(const QString& stored) {
-    return removeThousandSeparators(formatAmount(stored.trimmed()));
-}
-
-QString headerText(const BPSummary& summary) {
-    QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>") + kEol +
-                  QStringLiteral("<BPFile>") + kEol + kTab1 + QStringLiteral("<Summary>") + kEol;
-    appendElement(out, kTab2, "CurrencyType", QStringLiteral("01"));
-    appendElement(out, kTab2, "Date", summary.date);
-    appendElement(out, kTab2, "SumMoney", summary.sumMoney);
-    appendElement(out, kTab2, "SumRecords", summary.sumRecords);
-    out += kTab1 + QStringLiteral("</Summary>") + kEol;
-    out += kTab1 + QStringLiteral("<RecordList>") + kEol;
+QString headText(const BPSummary& summary) {
+    QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n");
+    XmlLines::appendTag(out, 0, "<BPFile>");
+    XmlLines::appendTag(out, 1, "<Summary>");
+    XmlLines::appendElement(out, 2, "CurrencyType", QStringLiteral("01"));
+    XmlLines::appendElement(out, 2, "Date", summary.date);
+    XmlLines::appendElement(out, 2, "SumMoney", summary.sumMoney);
+    XmlLines::appendElement(out, 2, "SumRecords", summary.sumRecords);
+    XmlLines::appendTag(out, 1, "</Summary>");
+    XmlLines::appendTag(out, 1, "<RecordList>");
     return out;
 }
 
-QString footerText() {
-    return kTab1 + QStringLiteral("</RecordList>") + kEol + QStringLiteral("</BPFile>") + kEol;
+QString tailText() {
+    QString out;
+    XmlLines::appendTag(out, 1, "</RecordList>");
+    XmlLines::appendTag(out, 0, "</BPFile>");
+    return out;
 }
 
 void appendRecord(QString& out, const BPRecord& record, const QString& date, qsizetype orderNo) {
-    out += kTab2 + QStringLiteral("<Record>") + kEol;
-    appendElement(out, kTab3, "CurrencyType", QStringLiteral("01"));
-    appendElement(out, kTab3, "Date", date);
-    appendElement(out, kTab3, "OrderNo", QString::number(orderNo));
+    XmlLines::appendTag(out, 2, "<Record>");
+    XmlLines::appendElement(out, 3, "CurrencyType", QStringLiteral("01"));
+    XmlLines::appendElement(out, 3, "Date", date);
+    XmlLines::appendElement(out, 3, "OrderNo", QString::number(orderNo));
     for (const BPField& field : kBPValueFields) {
         const QString& value = record.*field.member;
-        appendElement(out, kTab3, field.element,
-                      field.member == &BPRecord::money ? fileMoney(value) : value);
+        XmlLines::appendElement(out, 3, field.element,
+                                field.member == &BPRecord::money ? fileAmountText(value) : value);
     }
-    out += kTab2 + QStringLiteral("</Record>") + kEol;
-}
-
-// Names the first value of the records that GBK cannot hold.
-QString unrepresentableMessage(const BPRecordAt& recordAt, qsizetype first, qsizetype end) {
-    for (qsizetype i = first; i < end; ++i) {
-        const BPRecord record = recordAt(i);
-        for (const BPField& field : kBPValueFields) {
-            const QString& value = record.*field.member;
-            if (encodeGbk(value))
-                continue;
-            QString character;
-            for (qsizetype k = 0; k < value.size() && character.isEmpty(); ++k) {
-                const qsizetype width = value.at(k).isHighSurrogate() ? 2 : 1;
-                if (!encodeGbk(value.mid(k, width)))
-                    character = value.mid(k, width);
-                k += width - 1;
-            }
-            return QStringLiteral("第%1条指令（流水号%2）的“%3”含有GBK编码无法表示的字符“%4”，"
-                                  "批量支付文件未生成")
-                .arg(i + 1)
-                .arg(record.serialNo, QString::fromUtf8(field.caption), character);
-        }
-    }
-    return QStringLiteral("批量支付文件含有GBK编码无法表示的字符，批量支付文件未生成");
+    XmlLines::appendTag(out, 2, "</Record>");
 }
 
 } // namespace
@@ -108,30 +61,21 @@ const std::vector<BPField> kBPValueFields = {
 BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizetype count,
                           const BPRecordAt& recordAt) {
     using Status = BPWriteResult::Status;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {Status::FileError, {}};
-    const auto writeText = [&file](const QString& text) {
-        const std::optional<QByteArray> bytes = encodeGbk(text);
-        return bytes && file.write(*bytes) == bytes->size();
-    };
-    if (!writeText(headerText(summary)))
-        return {Status::FileError, {}};
-    QString chunk;
-    for (qsizetype first = 0; first < count; first += kRecordsPerChunk) {
-        const qsizetype end = std::min(count, first + kRecordsPerChunk);
-        chunk.clear();
-        for (qsizetype i = first; i < end; ++i)
-            appendRecord(chunk, recordAt(i), summary.date, i + 1);
-        const std::optional<QByteArray> bytes = encodeGbk(chunk);
-        if (!bytes) {
-            file.cancelWriting();
-            return {Status::Unrepresentable, unrepresentableMessage(recordAt, first, end)};
-        }
-        if (file.write(*bytes) != bytes->size())
-            return {Status::FileError, {}};
+    const LineFileResult written = writeGbkLineFile(
+        path, headText(summary), count,
+        [&](QString& out, qsizetype i) { appendRecord(out, recordAt(i), summary.date, i + 1); },
+        tailText());
+    switch (written.status) {
+    case LineFileResult::Status::Written:
+        return {};
+    case LineFileResult::Status::Unrepresentable:
+        return {Status::Unrepresentable,
+                unrepresentableInstructionMessage(written.record < 0 ? BPRecord{}
+                                                                     : recordAt(written.record),
+                                                  std::max<qsizetype>(written.record, 0),
+                                                  kBPValueFields, QStringLiteral("批量支付文件"))};
+    case LineFileResult::Status::FileError:
+        break;
     }
-    if (!writeText(footerText()) || !file.commit())
-        return {Status::FileError, {}};
-    return {Status::Written, {}};
+    return {Status::FileError, written.detail};
 }

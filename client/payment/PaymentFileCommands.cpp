@@ -11,7 +11,7 @@
 
 namespace {
 
-using Status = CommandOutcome::Status;
+using Status = FileCommandOutcome::Status;
 
 const QString kWriteQuery = QStringLiteral(
     "select p.serial_no as 流水号,p.pay_acc_no as 付款账号,p.pay_acc_name as "
@@ -143,8 +143,8 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& 
 
 } // namespace
 
-CommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
-                                const PathChooser& choosePath) {
+FileCommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
+                                    const PathChooser& choosePath) {
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
     // The grid always shows at least one row: an empty first serial means an empty batch.
     if (list.cell(1, PaymentList::kSerialColumn).trimmed().isEmpty())
@@ -184,8 +184,9 @@ CommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const Pa
     return {Status::Failed, QStringLiteral("无法写入文件：%1").arg(path)};
 }
 
-CommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
-                               const PathChooser& choosePath, const std::function<void()>& reload) {
+FileCommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
+                                   const PathChooser& choosePath,
+                                   const std::function<void()>& reload) {
     if (!list.cell(1, PaymentList::kSerialColumn).isEmpty() &&
         !messages.confirm(
             QStringLiteral("文件导入时原有数据将被全部清空，请先用“生成上传文件”功能保"

@@ -3,12 +3,9 @@
 #include "amount/AmountText.h"
 #include "files/LineFileWriter.h"
 
-namespace {
+#include <algorithm>
 
-// Always two decimals and no separators: 1234.5 gives 1234.50, an empty amount 0.00.
-QString fileMoney(const QString& stored) {
-    return removeThousandSeparators(formatAmount(stored.trimmed()));
-}
+namespace {
 
 QString headText(const GZSummary& summary) {
     QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n");
@@ -38,23 +35,9 @@ void appendRecord(QString& out, const GZRecord& record, const QString& date, qsi
     for (const GZField& field : kGZValueFields) {
         const QString& value = record.*field.member;
         XmlLines::appendElement(out, 3, field.element,
-                                field.member == &GZRecord::money ? fileMoney(value) : value);
+                                field.member == &GZRecord::money ? fileAmountText(value) : value);
     }
     XmlLines::appendTag(out, 2, "</Record>");
-}
-
-QString unrepresentableMessage(const GZRecord& record, qsizetype index) {
-    for (const GZField& field : kGZValueFields) {
-        const QString character = firstNonGbkCharacter(record.*field.member);
-        if (character.isEmpty())
-            continue;
-        return QStringLiteral("第%1条指令（流水号%2）的“%3”含有GBK编码无法表示的字符“%4”，"
-                              "代发工资/代报销文件未生成")
-            .arg(index + 1)
-            .arg(record.serialNo, QString::fromUtf8(field.caption), character);
-    }
-    return QStringLiteral(
-        "代发工资/代报销文件含有GBK编码无法表示的字符，代发工资/代报销文件未生成");
 }
 
 } // namespace
@@ -78,9 +61,10 @@ GZWriteResult writeGZFile(const QString& path, const GZSummary& summary, qsizety
         return {};
     case LineFileResult::Status::Unrepresentable:
         return {Status::Unrepresentable,
-                written.record < 0
-                    ? unrepresentableMessage({}, 0)
-                    : unrepresentableMessage(recordAt(written.record), written.record)};
+                unrepresentableInstructionMessage(
+                    written.record < 0 ? GZRecord{} : recordAt(written.record),
+                    std::max<qsizetype>(written.record, 0), kGZValueFields,
+                    QStringLiteral("代发工资/代报销文件"))};
     case LineFileResult::Status::FileError:
         break;
     }

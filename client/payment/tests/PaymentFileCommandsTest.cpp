@@ -12,11 +12,11 @@ namespace {
 
 class PaymentFileCommandsTest : public PaymentFixture {
 protected:
-    CommandOutcome write(const QString& target) {
+    FileCommandOutcome write(const QString& target) {
         list_.reload(*db_);
         return writePaymentFile(*db_, messages_, list_, [target] { return target; });
     }
-    CommandOutcome load(const QString& source) {
+    FileCommandOutcome load(const QString& source) {
         list_.reload(*db_);
         return loadPaymentFile(
             *db_, messages_, list_, [source] { return source; }, [this] { ++reloads_; });
@@ -68,7 +68,7 @@ TEST_F(PaymentFileCommandsTest, WrittenFileMatchesTheExpectedFileLineForLine) {
     addSampleBatch();
     const QString target = path("batch.plz");
 
-    EXPECT_EQ(write(target).status, CommandOutcome::Status::Done);
+    EXPECT_EQ(write(target).status, FileCommandOutcome::Status::Done);
 
     EXPECT_EQ(prompter_.texts(), QStringList{"批量支付文件生成完毕"});
     QByteArray expected = bytes(QStringLiteral(PSD_PAYMENT_FIXTURES "/expected_batch.plz"));
@@ -86,10 +86,10 @@ TEST_F(PaymentFileCommandsTest, WriteThenLoadKeepsEveryValue) {
     addPayment("2024010112000000030003", "02", "6222000000000003", "0.5", "&lt; 字面");
     const QStringList before = batch();
     const QString file = path("round.plz");
-    ASSERT_EQ(write(file).status, CommandOutcome::Status::Done);
+    ASSERT_EQ(write(file).status, FileCommandOutcome::Status::Done);
     prompter_.clear();
 
-    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+    EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Done);
 
     EXPECT_EQ(
         prompter_.texts(),
@@ -115,7 +115,7 @@ TEST_F(PaymentFileCommandsTest, CurrencyOfTheThirdRecordStopsTheLoadAndKeepsTheO
     writeFile(file, recordFile({loadedRecord("00", "<Money>1</Money>"),
                                 loadedRecord("00", "<Money>2</Money>"), third}));
 
-    EXPECT_EQ(load(file).status, CommandOutcome::Status::Failed);
+    EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Failed);
 
     EXPECT_EQ(prompter_.texts().last(), "第3条记录中的币种不支持，文件导入被中止");
     EXPECT_EQ(batch(), before);
@@ -127,7 +127,7 @@ TEST_F(PaymentFileCommandsTest, EmptyRecordListEmptiesTheBatch) {
     const QString file = path("empty.plz");
     writeFile(file, recordFile({}));
 
-    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+    EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Done);
 
     EXPECT_EQ(count("payment"), 0);
     EXPECT_EQ(prompter_.texts().last(), "导入批量付款文件完毕");
@@ -139,7 +139,7 @@ TEST_F(PaymentFileCommandsTest, EmptyBatchIsReplacedWithoutAsking) {
                                 "<transferType>00</transferType><RecAcc>2002</RecAcc>"
                                 "<Money>5</Money><remitType>0</remitType>"}));
 
-    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+    EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Done);
 
     EXPECT_EQ(prompter_.texts(), QStringList{"导入批量付款文件完毕"});
     EXPECT_EQ(rows("select pay_amt, rec_bank_id, user_remark, length(serial_no) from payment"),
@@ -152,7 +152,7 @@ TEST_F(PaymentFileCommandsTest, AmountsAreStoredPlainSoTheTotalsAreTheSumOfTheLi
                                 loadedRecord("01", "<Money>12.34</Money>"),
                                 loadedRecord("02", "<Money>100,000,000,000.00</Money>")}));
 
-    ASSERT_EQ(load(file).status, CommandOutcome::Status::Done);
+    ASSERT_EQ(load(file).status, FileCommandOutcome::Status::Done);
 
     EXPECT_EQ(rows("select printf('%.2f',pay_amt) from payment order by serial_no"),
               (QStringList{"1234.50", "12.34", "100000000000.00"}));
@@ -160,7 +160,7 @@ TEST_F(PaymentFileCommandsTest, AmountsAreStoredPlainSoTheTotalsAreTheSumOfTheLi
     EXPECT_EQ(list_.countText(), "3");
     EXPECT_EQ(list_.totalText(), "100,000,001,246.84");
     const QString written = path("again.plz");
-    ASSERT_EQ(write(written).status, CommandOutcome::Status::Done);
+    ASSERT_EQ(write(written).status, FileCommandOutcome::Status::Done);
     EXPECT_TRUE(bytes(written).contains("<SumMoney>100,000,001,246.84</SumMoney>"));
 }
 
@@ -190,7 +190,7 @@ TEST_F(PaymentFileCommandsTest, RefusedRecordStopsTheLoadByNumberAndKeepsTheOldB
         writeFile(file, recordFile({loadedRecord("00", "<Money>1</Money>"), c.record,
                                     loadedRecord("00", "<Money>1</Money>")}));
 
-        EXPECT_EQ(load(file).status, CommandOutcome::Status::Failed);
+        EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Failed);
 
         EXPECT_EQ(prompter_.texts().last(), QString::fromUtf8(c.message));
         EXPECT_EQ(batch(), before);
@@ -206,12 +206,12 @@ TEST_F(PaymentFileCommandsTest, BatchHoldingAnUnlistedRowIsNotWrittenAndTheRowIs
     bool asked = false;
     list_.reload(*db_);
 
-    const CommandOutcome outcome = writePaymentFile(*db_, messages_, list_, [&] {
+    const FileCommandOutcome outcome = writePaymentFile(*db_, messages_, list_, [&] {
         asked = true;
         return target;
     });
 
-    EXPECT_EQ(outcome.status, CommandOutcome::Status::Failed);
+    EXPECT_EQ(outcome.status, FileCommandOutcome::Status::Failed);
     EXPECT_FALSE(asked);
     EXPECT_EQ(prompter_.texts(),
               QStringList{"流水号2024010112000000040004的指令收款账户行别或转账类型无法识别，"
@@ -229,15 +229,15 @@ TEST_F(PaymentFileCommandsTest, FilesThatCannotBeLoadedChangeNothing) {
 
     const struct {
         QString file;
-        CommandOutcome::Status status;
+        FileCommandOutcome::Status status;
         QStringList messages;
     } cases[] = {
-        {broken, CommandOutcome::Status::Stopped, {}},
-        {noList, CommandOutcome::Status::Failed, {"文件读写错误，导入批量付款文件失败"}},
+        {broken, FileCommandOutcome::Status::Stopped, {}},
+        {noList, FileCommandOutcome::Status::Failed, {"文件读写错误，导入批量付款文件失败"}},
         {path("missing.plz"),
-         CommandOutcome::Status::Failed,
+         FileCommandOutcome::Status::Failed,
          {"文件读写错误，导入批量付款文件失败"}},
-        {QString(), CommandOutcome::Status::Stopped, {}},
+        {QString(), FileCommandOutcome::Status::Stopped, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -256,7 +256,7 @@ TEST_F(PaymentFileCommandsTest, CancelledQuestionLoadsNothing) {
     writeFile(file, recordFile({}));
     prompter_.answer(MsgAnswer::Cancel);
 
-    EXPECT_EQ(load(file).status, CommandOutcome::Status::Stopped);
+    EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Stopped);
 
     EXPECT_EQ(count("payment"), 3);
     EXPECT_EQ(prompter_.texts().size(), 1);
@@ -267,12 +267,12 @@ TEST_F(PaymentFileCommandsTest, EmptyBatchWritesNoFileAndAsksNothing) {
     bool asked = false;
     list_.reload(*db_);
 
-    const CommandOutcome outcome = writePaymentFile(*db_, messages_, list_, [&] {
+    const FileCommandOutcome outcome = writePaymentFile(*db_, messages_, list_, [&] {
         asked = true;
         return target;
     });
 
-    EXPECT_EQ(outcome.status, CommandOutcome::Status::Stopped);
+    EXPECT_EQ(outcome.status, FileCommandOutcome::Status::Stopped);
     EXPECT_FALSE(asked);
     EXPECT_TRUE(prompter_.boxes().empty());
     EXPECT_FALSE(QFile::exists(target));
@@ -280,7 +280,7 @@ TEST_F(PaymentFileCommandsTest, EmptyBatchWritesNoFileAndAsksNothing) {
 
 TEST_F(PaymentFileCommandsTest, BatchOfOnlyUndescribedKindsListsNothingAndWritesNothing) {
     addPayment("2024010112000000030003", "09", "6222000000000003", "200");
-    EXPECT_EQ(write(path("x.plz")).status, CommandOutcome::Status::Stopped);
+    EXPECT_EQ(write(path("x.plz")).status, FileCommandOutcome::Status::Stopped);
     EXPECT_TRUE(prompter_.boxes().empty());
     EXPECT_FALSE(QFile::exists(path("x.plz")));
 }
@@ -290,7 +290,7 @@ TEST_F(PaymentFileCommandsTest, ValueGbkCannotHoldStopsTheWrite) {
     const QString target = path("gbk.plz");
     writeFile(target, "previous file");
 
-    EXPECT_EQ(write(target).status, CommandOutcome::Status::Failed);
+    EXPECT_EQ(write(target).status, FileCommandOutcome::Status::Failed);
 
     EXPECT_EQ(prompter_.texts(),
               QStringList{"第1条指令（流水号2024010112000000010001）的“备注”含有GBK编码无法表示的"
@@ -301,7 +301,7 @@ TEST_F(PaymentFileCommandsTest, ValueGbkCannotHoldStopsTheWrite) {
 
 TEST_F(PaymentFileCommandsTest, UnwritableTargetReportsTheFileError) {
     addSampleBatch();
-    EXPECT_EQ(write(path("no-such-folder/batch.plz")).status, CommandOutcome::Status::Failed);
+    EXPECT_EQ(write(path("no-such-folder/batch.plz")).status, FileCommandOutcome::Status::Failed);
     EXPECT_EQ(prompter_.texts(), QStringList{"文件读写错误，批量支付文件生成失败"});
 }
 
@@ -329,7 +329,7 @@ TEST_F(PaymentFileCommandsTest, ManyRecordsLoadedInOneSecondKeepTheFileOrderWith
                   .status,
               BPWriteResult::Status::Written);
 
-    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+    EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Done);
 
     EXPECT_EQ(rows("select count(*), count(distinct serial_no), min(length(serial_no)), "
                    "max(length(serial_no)) from payment"),
@@ -351,7 +351,7 @@ TEST_F(PaymentFileCommandsTest, ValuesDividedByCommentsOrCdataAreLoadedWhole) {
                                 "<Money>1<!-- thousand -->000.00</Money>"
                                 "<Usage><![CDATA[pay]]><![CDATA[<Jan>]]></Usage>"}));
 
-    EXPECT_EQ(load(file).status, CommandOutcome::Status::Done);
+    EXPECT_EQ(load(file).status, FileCommandOutcome::Status::Done);
 
     EXPECT_EQ(rows("select pay_amt, remark from payment"), QStringList{"1000|pay<Jan>"});
 }
@@ -371,15 +371,15 @@ TEST_F(PaymentFileCommandsTest, HostileFilesAreRefusedAndChangeNothing) {
 
     const struct {
         QString file;
-        CommandOutcome::Status status;
+        FileCommandOutcome::Status status;
         QStringList messages;
     } cases[] = {
-        {rawAmpersand, CommandOutcome::Status::Stopped, {}},
-        {cutByNul, CommandOutcome::Status::Stopped, {}},
-        {secondRoot, CommandOutcome::Status::Stopped, {}},
-        {pipe, CommandOutcome::Status::Failed, {pipe + " 不是普通文件，不能读取"}},
+        {rawAmpersand, FileCommandOutcome::Status::Stopped, {}},
+        {cutByNul, FileCommandOutcome::Status::Stopped, {}},
+        {secondRoot, FileCommandOutcome::Status::Stopped, {}},
+        {pipe, FileCommandOutcome::Status::Failed, {pipe + " 不是普通文件，不能读取"}},
         {QStringLiteral("/dev/zero"),
-         CommandOutcome::Status::Failed,
+         FileCommandOutcome::Status::Failed,
          {"/dev/zero 不是普通文件，不能读取"}},
     };
     for (const auto& c : cases) {
