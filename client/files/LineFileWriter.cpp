@@ -55,6 +55,27 @@ void appendTag(QString& out, int depth, const char* tag) {
     out += kEol;
 }
 
+QString uploadFileHead(const char* root, const QString& date, const QString& sumMoney,
+                       const QString& sumRecords) {
+    QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n");
+    appendTag(out, 0, QByteArray("<") + root + ">");
+    appendTag(out, 1, "<Summary>");
+    appendElement(out, 2, "CurrencyType", QStringLiteral("01"));
+    appendElement(out, 2, "Date", date);
+    appendElement(out, 2, "SumMoney", sumMoney);
+    appendElement(out, 2, "SumRecords", sumRecords);
+    appendTag(out, 1, "</Summary>");
+    appendTag(out, 1, "<RecordList>");
+    return out;
+}
+
+QString uploadFileTail(const char* root) {
+    QString out;
+    appendTag(out, 1, "</RecordList>");
+    appendTag(out, 0, QByteArray("</") + root + ">");
+    return out;
+}
+
 } // namespace XmlLines
 
 LineFileResult writeGbkLineFile(const QString& path, const QString& head, qsizetype count,

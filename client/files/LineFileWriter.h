@@ -15,6 +15,13 @@ void appendElement(QString& out, int depth, const char* name, const QString& val
 // A bare tag such as `<Record>` or `</Record>` on a line of its own.
 void appendTag(QString& out, int depth, const char* tag);
 
+// The lines of an upload file before its records: the declaration, the root, the summary
+// (CurrencyType 01, Date, SumMoney, SumRecords) and the opening RecordList tag.
+QString uploadFileHead(const char* root, const QString& date, const QString& sumMoney,
+                       const QString& sumRecords);
+// The lines after its records.
+QString uploadFileTail(const char* root);
+
 } // namespace XmlLines
 
 struct LineFileResult {

@@ -7,26 +7,6 @@
 
 namespace {
 
-QString headText(const BPSummary& summary) {
-    QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n");
-    XmlLines::appendTag(out, 0, "<BPFile>");
-    XmlLines::appendTag(out, 1, "<Summary>");
-    XmlLines::appendElement(out, 2, "CurrencyType", QStringLiteral("01"));
-    XmlLines::appendElement(out, 2, "Date", summary.date);
-    XmlLines::appendElement(out, 2, "SumMoney", summary.sumMoney);
-    XmlLines::appendElement(out, 2, "SumRecords", summary.sumRecords);
-    XmlLines::appendTag(out, 1, "</Summary>");
-    XmlLines::appendTag(out, 1, "<RecordList>");
-    return out;
-}
-
-QString tailText() {
-    QString out;
-    XmlLines::appendTag(out, 1, "</RecordList>");
-    XmlLines::appendTag(out, 0, "</BPFile>");
-    return out;
-}
-
 void appendRecord(QString& out, const BPRecord& record, const QString& date, qsizetype orderNo) {
     XmlLines::appendTag(out, 2, "<Record>");
     XmlLines::appendElement(out, 3, "CurrencyType", QStringLiteral("01"));
@@ -62,9 +42,11 @@ BPWriteResult writeBPFile(const QString& path, const BPSummary& summary, qsizety
                           const BPRecordAt& recordAt) {
     using Status = BPWriteResult::Status;
     const LineFileResult written = writeGbkLineFile(
-        path, headText(summary), count,
+        path,
+        XmlLines::uploadFileHead("BPFile", summary.date, summary.sumMoney, summary.sumRecords),
+        count,
         [&](QString& out, qsizetype i) { appendRecord(out, recordAt(i), summary.date, i + 1); },
-        tailText());
+        XmlLines::uploadFileTail("BPFile"));
     switch (written.status) {
     case LineFileResult::Status::Written:
         return {};
