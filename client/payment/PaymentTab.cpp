@@ -2,10 +2,10 @@
 
 #include "files/FileChoosers.h"
 #include "page/FixedColumnTable.h"
+#include "page/GridTableModel.h"
 #include "page/StatusPanels.h"
 #include "payment/PaymentEditing.h"
 #include "payment/PaymentFileCommands.h"
-#include "payment/PaymentTableModel.h"
 #include "payment/frmPayAcc.h"
 #include "payment/frmPaymentB2B.h"
 
@@ -50,7 +50,7 @@ PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, Q
     , messages_(prompter)
     , store_(db)
     , status_(status)
-    , model_(new PaymentTableModel(list_, this))
+    , model_(new GridTableModel(fixedHeaderGrid(list_, {PaymentList::kAmountColumn}), this))
     , grid_(new FixedColumnTable(this))
     , menuPaymentB2B_(new QMenu(QStringLiteral("批量支付(&P)"), this)) {
     setObjectName(QStringLiteral("PaymentB2B_"));

@@ -7,7 +7,7 @@
 #include "payment/PaymentStore.h"
 
 class DBAccess;
-class PaymentTableModel;
+class GridTableModel;
 class Prompter;
 class QMenu;
 class FixedColumnTable;
@@ -51,7 +51,7 @@ private:
     StatusPanels& status_;
     PaymentList list_;
     BatchPayer payer_;
-    PaymentTableModel* model_;
+    GridTableModel* model_;
     FixedColumnTable* grid_;
     QMenu* menuPaymentB2B_;
 };

@@ -2,9 +2,9 @@
 
 #include "files/FileChoosers.h"
 #include "page/FixedColumnTable.h"
+#include "page/GridTableModel.h"
 #include "page/StatusPanels.h"
 #include "payroll/LaborageEditing.h"
-#include "payroll/LaborageTableModel.h"
 #include "payroll/PayrollFileCommands.h"
 #include "payroll/frmLaborage.h"
 
@@ -29,7 +29,7 @@ LaborageTab::LaborageTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     , messages_(prompter)
     , store_(db)
     , status_(status)
-    , model_(new LaborageTableModel(list_, this))
+    , model_(new GridTableModel(fixedHeaderGrid(list_), this))
     , grid_(new FixedColumnTable(this))
     , menuLaborage_(new QMenu(QStringLiteral("代发工资/代报销(&L)"), this)) {
     setObjectName(QStringLiteral("Laborage_"));

@@ -7,7 +7,7 @@
 #include "payroll/LaborageStore.h"
 
 class DBAccess;
-class LaborageTableModel;
+class GridTableModel;
 class Prompter;
 class QHBoxLayout;
 class QMenu;
@@ -48,7 +48,7 @@ private:
     LaborageStore store_;
     StatusPanels& status_;
     LaborageList list_;
-    LaborageTableModel* model_;
+    GridTableModel* model_;
     QTableView* grid_;
     QMenu* menuLaborage_;
 };

@@ -2,8 +2,8 @@
 
 #include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
+#include "page/GridTableModel.h"
 #include "refdata/RefTabParts.h"
-#include "refdata/RefTableModel.h"
 #include "refdata/Roster.h"
 
 #include <QComboBox>
@@ -21,7 +21,7 @@ EmployeeTab::EmployeeTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     , messages_(prompter)
     , status_(status)
     , list_(Roster::makeList())
-    , model_(new RefTableModel(list_, this))
+    , model_(makeRefModel(list_, this))
     , grid_(makeGrid(this, QStringLiteral("EmployeeList_DataGrid"), model_,
                      [this](int row) { EmployeeList_DataGrid_Click(row); }))
     , lblEmployeeIdx_(makeLabel(this, QStringLiteral("EmployeeList_lblEmployeeIdx"), {}))

@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
-class RefTableModel;
+class GridTableModel;
 class StatusPanels;
 namespace Roster {
 struct Person;
@@ -42,7 +42,7 @@ private:
     ClientMessages messages_;
     StatusPanels& status_;
     RefList list_;
-    RefTableModel* model_;
+    GridTableModel* model_;
     QTableView* grid_;
     QLabel* lblEmployeeIdx_;
     QLineEdit* txtAccNo_;

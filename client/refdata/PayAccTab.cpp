@@ -2,10 +2,10 @@
 
 #include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
+#include "page/GridTableModel.h"
 #include "page/StatusPanels.h"
 #include "refdata/PayerAccounts.h"
 #include "refdata/RefTabParts.h"
-#include "refdata/RefTableModel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,7 +22,7 @@ PayAccTab::PayAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWi
     , messages_(prompter)
     , status_(status)
     , list_(PayerAccounts::makeList())
-    , model_(new RefTableModel(list_, this))
+    , model_(makeRefModel(list_, this))
     , grid_(makeGrid(this, QStringLiteral("PayAccList_DataGrid"), model_,
                      [this](int row) { PayAccList_DataGrid_Click(row); }))
     , lblPayAccIdx_(makeLabel(this, QStringLiteral("PayAccList_lblPayAccIdx"), {}))

@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
-class RefTableModel;
+class GridTableModel;
 class StatusPanels;
 
 // Tab 2 of the main window: the payer accounts.
@@ -38,7 +38,7 @@ private:
     ClientMessages messages_;
     StatusPanels& status_;
     RefList list_;
-    RefTableModel* model_;
+    GridTableModel* model_;
     QTableView* grid_;
     QLabel* lblPayAccIdx_;
     QLineEdit* txtAccNo_;

@@ -2,8 +2,8 @@
 
 #include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
+#include "page/GridTableModel.h"
 #include "refdata/RefTabParts.h"
-#include "refdata/RefTableModel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -44,7 +44,7 @@ PayeeAccTab::PayeeAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     , messages_(prompter)
     , status_(status)
     , list_(PayeeAccounts::makeList(Kind::SameBank))
-    , model_(new RefTableModel(list_, this))
+    , model_(makeRefModel(list_, this))
     , grid_(makeGrid(this, QStringLiteral("PayeeAccList_DataGrid"), model_,
                      [this](int row) { PayeeAccList_DataGrid_Click(row); }))
     , lblPayeeAccIdx_(makeLabel(this, QStringLiteral("PayeeAccList_lblPayeeAccIdx"), {}))

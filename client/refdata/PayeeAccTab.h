@@ -14,7 +14,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTableView;
-class RefTableModel;
+class GridTableModel;
 class StatusPanels;
 
 // Tab 3 of the main window: the payee accounts, one kind at a time.
@@ -55,7 +55,7 @@ private:
     StatusPanels& status_;
     PayeeAccounts::Kind kind_ = PayeeAccounts::Kind::SameBank;
     RefList list_;
-    RefTableModel* model_;
+    GridTableModel* model_;
     QTableView* grid_;
     std::array<QRadioButton*, 3> OptBankProperty_{};
     QLabel* lblPayeeAccIdx_;

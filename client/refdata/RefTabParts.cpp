@@ -1,9 +1,9 @@
 #include "refdata/RefTabParts.h"
 
 #include "page/FixedColumnTable.h"
+#include "page/GridTableModel.h"
 #include "page/StatusPanels.h"
 #include "refdata/RefList.h"
-#include "refdata/RefTableModel.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -38,7 +38,18 @@ QString deleteNotice() {
         "删除：单击左列您要删除的纪录（该条纪录变蓝色），点击“删除”按钮，再点击“确定”按钮保存。");
 }
 
-QTableView* makeGrid(QWidget* parent, const QString& name, RefTableModel* model,
+GridTableModel* makeRefModel(const RefList& list, QObject* parent) {
+    return new GridTableModel({[&list] { return list.gridRowCount(); },
+                               [&list] { return list.columnCount(); },
+                               [&list](int column) { return list.headers()[column]; },
+                               [&list](qsizetype row, int column) {
+                                   return list.empty() ? QString() : list.cell(row, column);
+                               },
+                               {}},
+                              parent);
+}
+
+QTableView* makeGrid(QWidget* parent, const QString& name, GridTableModel* model,
                      const std::function<void(int row)>& clicked) {
     auto* grid = new FixedColumnTable(parent);
     grid->setObjectName(name);

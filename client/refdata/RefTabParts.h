@@ -12,7 +12,9 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QWidget;
-class RefTableModel;
+class GridTableModel;
+class QObject;
+class RefList;
 class StatusPanels;
 
 // The pieces every reference tab is built from.
@@ -24,7 +26,10 @@ QString deleteNotice();
 
 // The read-only grid: whole rows selected, column widths given in twips. `clicked` gets the grid
 // row (1 for the first record) on a mouse click or Enter on a row.
-QTableView* makeGrid(QWidget* parent, const QString& name, RefTableModel* model,
+// The grid model of a reference list; the blank row of an empty list has no number either.
+GridTableModel* makeRefModel(const RefList& list, QObject* parent);
+
+QTableView* makeGrid(QWidget* parent, const QString& name, GridTableModel* model,
                      const std::function<void(int row)>& clicked);
 // Column widths given in twips, widened where a value or heading would be cut off; call after
 // each reload.

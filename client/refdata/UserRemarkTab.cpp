@@ -2,8 +2,8 @@
 
 #include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
+#include "page/GridTableModel.h"
 #include "refdata/RefTabParts.h"
-#include "refdata/RefTableModel.h"
 #include "refdata/Remarks.h"
 
 #include <QGridLayout>
@@ -21,7 +21,7 @@ UserRemarkTab::UserRemarkTab(DBAccess& db, Prompter& prompter, StatusPanels& sta
     , messages_(prompter)
     , status_(status)
     , list_(Remarks::makeList())
-    , model_(new RefTableModel(list_, this))
+    , model_(makeRefModel(list_, this))
     , grid_(makeGrid(this, QStringLiteral("UserRemarkList_DataGrid"), model_,
                      [this](int row) { UserRemarkList_DataGrid_Click(row); }))
     , lblUserRemarkIdx_(makeLabel(this, QStringLiteral("UserRemarkList_lblUserRemarkIdx"), {}))

@@ -9,7 +9,7 @@ class Prompter;
 class QLabel;
 class QLineEdit;
 class QTableView;
-class RefTableModel;
+class GridTableModel;
 class StatusPanels;
 
 // Tab 5 of the main window: the remark phrases.
@@ -39,7 +39,7 @@ private:
     ClientMessages messages_;
     StatusPanels& status_;
     RefList list_;
-    RefTableModel* model_;
+    GridTableModel* model_;
     QTableView* grid_;
     QLabel* lblUserRemarkIdx_;
     QLineEdit* txtUserRemark_;
