@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <optional>
 
 namespace stub {
 
@@ -24,7 +23,7 @@ std::string Upper(std::string text) {
 MarkedText ApplyMarkup(const std::string& markup) {
     MarkedText result;
     std::string& text = result.text;
-    std::optional<std::size_t> boldFrom;
+    std::size_t boldFrom = std::string::npos; // where an open bold range began
     const auto at = [&markup](std::size_t i, const char* tag) {
         return markup.size() - i >= std::strlen(tag) &&
                FindNoCase(markup.substr(i, std::strlen(tag)), tag) == 0;
@@ -41,13 +40,13 @@ MarkedText ApplyMarkup(const std::string& markup) {
             text += '\t';
             i += markup[i] == '<' ? 3 : 2;
         } else if (at(i, "<B>")) {
-            if (!boldFrom)
+            if (boldFrom == std::string::npos)
                 boldFrom = text.size();
             i += 3;
         } else if (at(i, "</B>")) {
-            if (boldFrom)
-                result.bold.emplace_back(*boldFrom, text.size());
-            boldFrom.reset();
+            if (boldFrom != std::string::npos)
+                result.bold.emplace_back(boldFrom, text.size());
+            boldFrom = std::string::npos;
             i += 4;
         } else {
             text += markup[i++];
