@@ -2,6 +2,7 @@
 
 #include "amount/AmountChecks.h"
 #include "files/ClientMessages.h"
+#include "files/LoadCommand.h"
 #include "payment/BPFile.h"
 #include "payment/PaymentList.h"
 #include "store/DBAccess.h"
@@ -89,14 +90,6 @@ private:
     const int amount_ = column("付款金额");
     const int remark_ = column("备注");
 };
-
-void rollBackQuietly(DBAccess& db) {
-    try {
-        db.Rollback();
-    } catch (const TransactionError&) {
-        // Nothing was begun, or the connection is gone: there is nothing left to undo.
-    }
-}
 
 // Why record k cannot enter the batch, or "": a row the list and the file leave out would
 // still be counted in their totals, and an amount must add up as it is listed.
@@ -211,17 +204,7 @@ FileCommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const
         messages.show(kLoadFileError);
         return {Status::Failed, QStringLiteral("文件中没有RecordList：%1").arg(path)};
     }
-    try {
-        db.BeginTrans();
-        if (!replaceBatch(db, messages, file))
-            return {Status::Failed, {}};
-        db.Commit();
-    } catch (const TransactionError& error) {
-        rollBackQuietly(db);
-        messages.show(kLoadFileError);
-        return {Status::Failed, QString::fromUtf8(error.what())};
-    }
-    reload();
-    messages.show(QStringLiteral("导入批量付款文件完毕"));
-    return {Status::Done, {}};
+    return replaceInOneTransaction(
+        db, messages, [&] { return replaceBatch(db, messages, file); }, kLoadFileError,
+        QStringLiteral("导入批量付款文件完毕"), reload);
 }

@@ -2,6 +2,7 @@
 
 #include "amount/AmountChecks.h"
 #include "files/ClientMessages.h"
+#include "files/LoadCommand.h"
 #include "payroll/GZFile.h"
 #include "payroll/LaborageList.h"
 #include "store/DBAccess.h"
@@ -57,14 +58,6 @@ QString refusal(const GZRecord& record, qsizetype n, QString& money) {
         return numbered(n, "条记录中的备注长度过长，文件导入被中止");
     money = amount.plain;
     return {};
-}
-
-void rollBackQuietly(DBAccess& db) {
-    try {
-        db.Rollback();
-    } catch (const TransactionError&) {
-        // Nothing was begun, or the connection is gone: there is nothing left to undo.
-    }
 }
 
 // Deletes the batch, then checks and stores every record; the first failure is reported and
@@ -146,29 +139,10 @@ FileCommandOutcome loadPayrollFile(DBAccess& db, ClientMessages& messages, const
     if (path.trimmed().isEmpty())
         return {Status::Stopped, {}};
     GZFileDocument file;
-    switch (file.load(path)) {
-    case GZFileDocument::Status::Loaded:
-        break;
-    case GZFileDocument::Status::NotWellFormed:
-        return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + path};
-    case GZFileDocument::Status::Refused:
-        messages.show(file.detail());
-        return {Status::Failed, file.detail()};
-    case GZFileDocument::Status::Unreadable:
-        messages.show(kLoadFileError);
-        return {Status::Failed, file.detail()};
-    }
-    try {
-        db.BeginTrans();
-        if (!replaceBatch(db, messages, file))
-            return {Status::Failed, {}};
-        db.Commit();
-    } catch (const TransactionError& error) {
-        rollBackQuietly(db);
-        messages.show(kLoadFileError);
-        return {Status::Failed, QString::fromUtf8(error.what())};
-    }
-    reload();
-    messages.show(QStringLiteral("导入代发工资/代报销文件完毕"));
-    return {Status::Done, {}};
+    if (const auto failed =
+            notLoadedOutcome(file.load(path), file.detail(), messages, path, kLoadFileError))
+        return *failed;
+    return replaceInOneTransaction(
+        db, messages, [&] { return replaceBatch(db, messages, file); }, kLoadFileError,
+        QStringLiteral("导入代发工资/代报销文件完毕"), reload);
 }

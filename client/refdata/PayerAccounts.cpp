@@ -1,4 +1,5 @@
 #include "refdata/PayerAccounts.h"
+#include "files/LoadCommand.h"
 
 #include "config/FieldCheck.h"
 #include "files/ClientMessages.h"
@@ -110,7 +111,8 @@ FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const Path
     if (path.isEmpty())
         return {Status::Stopped, QStringLiteral("未导入：没有选定文件")};
     RecordFile file;
-    if (const auto failed = loadImportFile(file, messages, path, kImportFileError))
+    if (const auto failed =
+            notLoadedOutcome(file.load(path), file.detail(), messages, path, kImportFileError))
         return *failed;
     const bool complete = RecordFile::forEachRecord(
         file.document(), "Account", {"AccountNO", "AccountName"},

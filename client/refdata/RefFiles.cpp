@@ -22,25 +22,6 @@ FileCommandOutcome writeRefFile(ClientMessages& messages, const QString& path, c
     return {FileCommandOutcome::Status::Failed, written.message};
 }
 
-std::optional<FileCommandOutcome> loadImportFile(RecordFile& file, ClientMessages& messages,
-                                                 const QString& path, const QString& readError) {
-    using Status = FileCommandOutcome::Status;
-    switch (file.load(path)) {
-    case RecordFile::Status::Loaded:
-        return std::nullopt;
-    case RecordFile::Status::NotWellFormed:
-        return FileCommandOutcome{Status::Stopped,
-                                  QStringLiteral("文件不是格式正确的XML文件：") + path};
-    case RecordFile::Status::Refused:
-        messages.show(file.detail());
-        return FileCommandOutcome{Status::Failed, file.detail()};
-    case RecordFile::Status::Unreadable:
-        break;
-    }
-    messages.show(readError);
-    return FileCommandOutcome{Status::Failed, file.detail()};
-}
-
 bool replaceRecord(DBAccess& db, const QString& deleteSql, const QVariantList& key,
                    const QString& insertSql, const QVariantList& values) {
     try {

@@ -19,12 +19,6 @@ FileCommandOutcome writeRefFile(ClientMessages& messages, const QString& path, c
                                 const QString& done, const QString& failure,
                                 const QString& fileError);
 
-// Loads an import file. A file that cannot be read shows `readError`; one refused before reading
-// (not a regular file, too large) shows why; one that is not well formed stops without a
-// message. Nothing when the file is loaded.
-std::optional<FileCommandOutcome> loadImportFile(RecordFile& file, ClientMessages& messages,
-                                                 const QString& path, const QString& readError);
-
 // Replaces a stored record by the imported one as one unit: the delete of the old row and the
 // insert of the new one are kept or undone together, so a failing insert never loses the row.
 // False when the unit was undone (the record store has shown its box).

@@ -1,4 +1,5 @@
 #include "refdata/Remarks.h"
+#include "files/LoadCommand.h"
 
 #include "files/ClientMessages.h"
 #include "files/ListFile.h"
@@ -163,7 +164,8 @@ FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const Path
     if (path.isEmpty())
         return {Status::Stopped, QStringLiteral("未导入：没有选定文件")};
     RecordFile file;
-    if (const auto failed = loadImportFile(file, messages, path, kImportFileError))
+    if (const auto failed =
+            notLoadedOutcome(file.load(path), file.detail(), messages, path, kImportFileError))
         return *failed;
     const pugi::xml_node root = file.root();
     const pugi::xml_node remarks = std::strcmp(root.name(), "UserRemark") == 0
