@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6network6
     libsqlite3-dev sqlite3 libpugixml-dev zlib1g-dev libcurl4-openssl-dev libxcb1-dev
     libgtest-dev libgmock-dev libgl-dev
+    libzip-dev libxlsxwriter-dev poppler-utils
     fonts-noto-cjk gzip python3 xvfb curl openssl
     time
     clang libclang-rt-14-dev

@@ -3,6 +3,7 @@
 #include "files/ClientMessages.h"
 #include "payment/BPFile.h"
 #include "payment/PaymentList.h"
+#include "payment/PaymentLoad.h"
 #include "store/DBAccess.h"
 #include "store/MakeSerialNo.h"
 
@@ -21,12 +22,6 @@ const QString kWriteQuery = QStringLiteral(
     "p.pay_amt as 付款金额,p.remark as 备注"
     " from payment p,tran_acc_type t ,remit_type rt where p.rec_acc_type = t.tran_type and "
     "rt.remit_type_no = p.remit_type order by p.serial_no");
-
-const QString kInsertLoaded = QStringLiteral(
-    "insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,rec_acc_no,"
-    "rec_acc_name,rec_bank_id,rec_area_no,rec_net_no,rec_bank_name,same_city_liquidate_no,"
-    "province,city,presentBankNo,pay_amt,remark,user_remark,remit_type) values "
-    "(?,?,?,?,?,?,'','','',?,?,?,?,?,?,?,'',?)");
 
 const QString kNothingToWrite = QStringLiteral("无指令需要生成批量支付文件");
 const QString kLoadFileError = QStringLiteral("文件读写错误，导入批量付款文件失败");
@@ -103,12 +98,7 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& 
             messages.show(QStringLiteral("第%1条记录中的币种不支持，文件导入被中止").arg(k));
             return false;
         }
-        const QVariantList values = {
-            serials.next(), r.payAcc,     r.payAccName,         r.transferType,
-            r.recAcc,       r.recAccName, r.recAccountOpenBank, r.sameCityLiquidateNo,
-            r.province,     r.city,       r.presentPayNo,       r.money,
-            r.usage,        r.remitType};
-        if (!db.Insert(kInsertLoaded, values)) {
+        if (!storeLoadedPayment(db, r, serials.next())) {
             db.Rollback();
             messages.show(QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(k));
             return false;
