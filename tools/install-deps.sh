@@ -7,7 +7,7 @@ packages=(
     libsqlite3-dev sqlite3 libpugixml-dev zlib1g-dev libcurl4-openssl-dev libxcb1-dev
     libgtest-dev libgmock-dev libgl-dev
     libzip-dev libxlsxwriter-dev poppler-utils
-    fonts-noto-cjk gzip python3 xvfb curl openssl
+    fonts-noto-cjk fonts-droid-fallback gzip python3 xvfb curl openssl
     time
     clang libclang-rt-14-dev
 )

@@ -126,6 +126,17 @@ QString storeRow(DBAccess& db, BatchKind kind, const ImportRow& row, const QStri
     return {};
 }
 
+// A row that sums the rows above it, as a written sheet ends: it and the rows below hold no
+// instructions.
+bool isTotalRow(const SheetRow& row) {
+    for (const SheetCell& cell : row.cells) {
+        const QString text = cell.text.trimmed().remove(QLatin1Char(' '));
+        if (!text.isEmpty())
+            return text == QStringLiteral("合计") || text == QStringLiteral("总计");
+    }
+    return false;
+}
+
 const char* tableOf(BatchKind kind) {
     return kind == BatchKind::Payroll ? "laborage" : "payment";
 }
@@ -147,6 +158,8 @@ SheetImport prepareSheetImport(DBAccess& db, BatchKind kind, const SheetTable& t
     SheetImport import{kind, {}};
     for (size_t r = 1; r < table.rows.size(); ++r) {
         const SheetRow& sheetRow = table.rows[r];
+        if (isTotalRow(sheetRow))
+            break;
         ImportRow row{sheetRow.number, {}, {}};
         for (size_t f = 0; f < fields.size(); ++f) {
             const qsizetype column = f < mapping.size() ? mapping[f] : -1;

@@ -26,9 +26,10 @@ struct SheetImport {
     qsizetype refusedCount() const;
 };
 
-// Every row below the header row (the sheet's first non-blank row), values taken from the mapped
-// columns. Amounts stored as numbers are rounded to the fen; amounts written as text pass the
-// amount rules as they are. Payment account kinds and remit types are read by code or by name.
+// Every row below the header row (the sheet's first non-blank row) down to a total row (one
+// starting with 合计 or 总计), values taken from the mapped columns. Amounts stored as numbers are
+// rounded to the fen; amounts written as text pass the amount rules as they are. Payment account
+// kinds and remit types are read by code or by name.
 SheetImport prepareSheetImport(DBAccess& db, BatchKind kind, const SheetTable& table,
                                const ColumnMapping& mapping);
 

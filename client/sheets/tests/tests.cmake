@@ -13,3 +13,11 @@ psd_add_test(sheet_import_test
     LIBS client_sheets_core client_sheet_maker client_test_folder)
 target_compile_definitions(sheet_import_test PRIVATE PSD_TEST_USERDB="${PSD_USERDB}")
 add_dependencies(sheet_import_test client_userdb)
+
+# Fonts and painting need a GUI application: the offscreen one.
+psd_add_test(sheet_write_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/SheetWriteTest.cpp
+    LIBS client_sheets_core client_test_folder
+    MAIN client_qt_test_main)
+target_compile_definitions(sheet_write_test PRIVATE PSD_TEST_USERDB="${PSD_USERDB}")
+add_dependencies(sheet_write_test client_userdb)
