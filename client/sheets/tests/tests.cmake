@@ -21,3 +21,10 @@ psd_add_test(sheet_write_test
     MAIN client_qt_test_main)
 target_compile_definitions(sheet_write_test PRIVATE PSD_TEST_USERDB="${PSD_USERDB}")
 add_dependencies(sheet_write_test client_userdb)
+
+psd_add_test(sheet_forms_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/frmSheetImportTest.cpp
+    LIBS client_sheets_forms client_sheet_maker client_test_folder
+    MAIN client_qt_test_main)
+target_compile_definitions(sheet_forms_test PRIVATE PSD_TEST_USERDB="${PSD_USERDB}")
+add_dependencies(sheet_forms_test client_userdb)
