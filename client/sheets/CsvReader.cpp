@@ -56,8 +56,11 @@ SheetReadResult parseCsvSheet(const QByteArray& bytes, const QString& path) {
     QString value;
     bool quoted = false;
     bool wasQuoted = false;
+    qsizetype cells = 0;
     const auto endValue = [&] {
-        row.cells.push_back({wasQuoted ? value : value.trimmed(), false});
+        ++cells;
+        if (static_cast<qsizetype>(row.cells.size()) < kMaxSheetColumns)
+            row.cells.push_back({wasQuoted ? value : value.trimmed(), false});
         value.clear();
         wasQuoted = false;
     };
@@ -94,6 +97,11 @@ SheetReadResult parseCsvSheet(const QByteArray& bytes, const QString& path) {
             endRow();
         } else {
             value += c;
+        }
+        if (cells > kMaxSheetCells) {
+            result.table = {};
+            result.message = QStringLiteral("表格文件过大，拒绝读取：") + path;
+            return result;
         }
     }
     if (!value.isEmpty() || !row.cells.empty() || wasQuoted)

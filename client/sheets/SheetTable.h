@@ -18,6 +18,12 @@ struct SheetRow {
     std::vector<SheetCell> cells; // by column, A first; missing cells are empty
 };
 
+// Cells a sheet may hold in all (blank ones between filled ones included): far more than any
+// batch needs, little enough that a hostile sheet cannot exhaust memory.
+inline constexpr qsizetype kMaxSheetCells = 2'000'000;
+// Columns a sheet may use; cells further right are ignored.
+inline constexpr qsizetype kMaxSheetColumns = 256;
+
 struct SheetTable {
     std::vector<SheetRow> rows;
 };

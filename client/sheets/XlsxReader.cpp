@@ -198,8 +198,10 @@ SheetChoice chooseSheet(const Workbook& book, const QString& wanted, const QStri
     return choice;
 }
 
-SheetTable readRows(const pugi::xml_document& sheet, const std::vector<QString>& strings) {
+SheetTable readRows(const pugi::xml_document& sheet, const std::vector<QString>& strings,
+                    const QString& path) {
     SheetTable table;
+    qsizetype cells = 0;
     qsizetype rowNumber = 0;
     for (const pugi::xml_node& row : sheet.child("worksheet").child("sheetData").children("row")) {
         const qsizetype declared = row.attribute("r").as_llong(0);
@@ -210,7 +212,7 @@ SheetTable readRows(const pugi::xml_document& sheet, const std::vector<QString>&
         for (const pugi::xml_node& c : row.children("c")) {
             const std::optional<qsizetype> at = columnOf(c.attribute("r").value());
             column = at ? *at : column + 1;
-            if (column >= kMaxColumns)
+            if (column >= kMaxSheetColumns)
                 break;
             SheetCell cell = cellValue(c, strings);
             if (cell.text.trimmed().isEmpty())
@@ -220,6 +222,9 @@ SheetTable readRows(const pugi::xml_document& sheet, const std::vector<QString>&
                 read.cells.resize(static_cast<size_t>(column + 1));
             read.cells[static_cast<size_t>(column)] = std::move(cell);
         }
+        cells += static_cast<qsizetype>(read.cells.size());
+        if (cells > kMaxSheetCells)
+            throw Refusal(named(path, "表格文件过大，拒绝读取"));
         if (!blank)
             table.rows.push_back(std::move(read));
     }
@@ -241,7 +246,7 @@ SheetReadResult readXlsxSheet(const QString& path, const QString& sheetName) {
         const SheetChoice choice = chooseSheet(book, sheetName, path);
         const std::vector<QString> strings =
             sharedStrings(book, QStringLiteral("xl/sharedStrings.xml"));
-        result.table = readRows(book.xml(choice.entry), strings);
+        result.table = readRows(book.xml(choice.entry), strings, path);
         result.sheetNames = choice.names;
         result.ok = true;
     } catch (const Refusal& refusal) {

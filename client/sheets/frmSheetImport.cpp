@@ -85,6 +85,8 @@ frmSheetImport::frmSheetImport(DBAccess& db, ClientMessages& messages, BatchKind
     optAppend_->setObjectName(QStringLiteral("optAppend"));
     optReplace_->setChecked(true);
     cmdImport_->setObjectName(QStringLiteral("cmdImport"));
+    // Enter imports once every row passes; until then it does nothing.
+    cmdImport_->setDefault(true);
     auto* cmdCancel = new QPushButton(QStringLiteral("取消"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* bottom = new QHBoxLayout;

@@ -116,6 +116,27 @@ TEST_F(SheetReadTest, HostileArchivesAreRefusedWithAMessage) {
     EXPECT_FALSE(readSheetFile(path("a.ods")).ok);
 }
 
+// Few bytes that would spread into millions of cells: refused before memory runs out.
+TEST_F(SheetReadTest, SheetsOfTooManyCellsAreRefused) {
+    QByteArray rows;
+    for (int r = 1; r <= kMaxSheetCells / kMaxSheetColumns + 1; ++r)
+        rows += "<row r=\"" + QByteArray::number(r) + "\"><c r=\"IV" + QByteArray::number(r) +
+                "\"><v>1</v></c><c r=\"A" + QByteArray::number(r) + "\"><v>1</v></c></row>";
+    makeZip(path("wide.xlsx"),
+            {{"xl/workbook.xml", "<workbook><sheets><sheet name=\"S\"/></sheets></workbook>"},
+             {"xl/worksheets/sheet1.xml",
+              "<worksheet><sheetData>" + rows + "</sheetData></worksheet>"}});
+    SheetReadResult read = readSheetFile(path("wide.xlsx"));
+    EXPECT_FALSE(read.ok);
+    EXPECT_TRUE(read.message.startsWith(QStringLiteral("表格文件过大，拒绝读取")))
+        << read.message.toStdString();
+
+    writeBytes(path("commas.csv"), QByteArray(kMaxSheetCells + 1, ','));
+    read = readSheetFile(path("commas.csv"));
+    EXPECT_FALSE(read.ok);
+    EXPECT_TRUE(read.message.startsWith(QStringLiteral("表格文件过大，拒绝读取")));
+}
+
 TEST_F(SheetReadTest, CsvEncodingAndSeparatorAreDetected) {
     const QString text = QStringLiteral("姓名|卡号|金额\n张三|6222|1234.10\n");
     const auto with = [&text](char separator) {
