@@ -141,6 +141,26 @@ const char* tableOf(BatchKind kind) {
     return kind == BatchKind::Payroll ? "laborage" : "payment";
 }
 
+QString lastSerial(DBAccess& db, BatchKind kind) {
+    const std::optional<RecordSet> rows = db.Query(
+        QStringLiteral("select max(serial_no) from %1").arg(QString::fromLatin1(tableOf(kind))));
+    return rows && rows->rowCount() > 0 ? rows->value(0, 0).toString() : QString();
+}
+
+// Serials sorting after `last`, so appended rows follow the batch even when its last instruction
+// was stored within the same second.
+SerialSequence serialsAfter(const QString& last) {
+    SerialSequence serials([floor = last]() mutable {
+        const QString fresh = MakeSerialNo();
+        const QString first = std::max(fresh, floor);
+        floor.clear();
+        return first;
+    });
+    if (!last.isEmpty())
+        serials.next();
+    return serials;
+}
+
 } // namespace
 
 qsizetype SheetImport::refusedCount() const {
@@ -222,7 +242,8 @@ FileCommandOutcome storeSheetImport(DBAccess& db, ClientMessages& messages,
         if (mode == ImportMode::Replace &&
             !db.Delete(QStringLiteral("delete from ") + QString::fromLatin1(tableOf(import.kind))))
             return fail(QStringLiteral("清除原有数据时发生错误，文件导入被中止"));
-        SerialSequence serials;
+        SerialSequence serials =
+            serialsAfter(mode == ImportMode::Append ? lastSerial(db, import.kind) : QString());
         for (const ImportRow& row : import.rows)
             if (const QString failed = storeRow(db, import.kind, row, serials.next());
                 !failed.isEmpty())

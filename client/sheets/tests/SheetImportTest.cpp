@@ -139,6 +139,12 @@ TEST_F(SheetImportTest, ReplaceAsksFirstAndAppendKeepsTheBatch) {
     EXPECT_EQ(import(path("n.xlsx"), BatchKind::Payroll, ImportMode::Append).status,
               FileCommandOutcome::Status::Done);
     EXPECT_EQ(payroll(), (QStringList{"6222|旧|1|", "6229|新|2|"}));
+    // Appended rows follow even an instruction whose serial lies ahead of the clock.
+    home_.sql("insert into laborage (serial_no,acc_no,acc_name,pay_amount,remark) values "
+              "('2099123123595999999999','6230','未来','5','')");
+    EXPECT_EQ(import(path("n.xlsx"), BatchKind::Payroll, ImportMode::Append).status,
+              FileCommandOutcome::Status::Done);
+    EXPECT_EQ(payroll(), (QStringList{"6222|旧|1|", "6229|新|2|", "6230|未来|5|", "6229|新|2|"}));
 
     prompter_.answer(MsgAnswer::Ok);
     EXPECT_EQ(import(path("n.xlsx"), BatchKind::Payroll).status, FileCommandOutcome::Status::Done);
