@@ -42,11 +42,22 @@ bool paintsSummary(int argc, char** argv) {
 
 int runSheetCommand(BatchKind kind, const QStringList& arguments, CliContext& context) {
     const QString action = arguments.value(0);
-    const bool append = arguments.size() == 3 && arguments[2] == QStringLiteral("--append");
-    if (!(arguments.size() == 2 || (action == kImport && append))) {
+    bool append = false;
+    QString sheet;
+    bool usage = arguments.size() < 2;
+    for (qsizetype i = 2; i < arguments.size() && !usage; ++i) {
+        if (action == kImport && arguments[i] == QStringLiteral("--append") && !append)
+            append = true;
+        else if (action == kImport && arguments[i] == QStringLiteral("--sheet") &&
+                 sheet.isEmpty() && i + 1 < arguments.size() && !arguments[i + 1].isEmpty())
+            sheet = arguments[++i];
+        else
+            usage = true;
+    }
+    if (usage) {
         std::fprintf(stderr,
                      "用法: payslipdesk-cli [--yes] %s import-sheet FILE.xlsx|FILE.csv [--append] "
-                     "| export-sheet FILE.xlsx | summary FILE.pdf\n",
+                     "[--sheet NAME] | export-sheet FILE.xlsx | summary FILE.pdf\n",
                      kind == BatchKind::Payroll ? "payroll" : "payments");
         return 2;
     }
@@ -55,7 +66,7 @@ int runSheetCommand(BatchKind kind, const QStringList& arguments, CliContext& co
     const QString file = arguments[1];
     if (action == kImport)
         return exitCode(importSheetFile(db, messages, kind, file,
-                                        append ? ImportMode::Append : ImportMode::Replace),
+                                        append ? ImportMode::Append : ImportMode::Replace, sheet),
                         QStringLiteral("表格导入被取消：清空原有数据须加 --yes 确认，或用 "
                                        "--append 追加"));
     const QString overwriteNote = QStringLiteral("文件未生成：覆盖已有文件须加 --yes 确认");

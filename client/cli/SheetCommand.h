@@ -6,8 +6,9 @@
 
 class CliContext;
 
-// payslipdesk-cli payroll|payments import-sheet FILE [--append] | export-sheet FILE.xlsx |
-// summary FILE.pdf: the batch from a sheet, to a sheet, and its printed summary as a PDF.
+// payslipdesk-cli payroll|payments import-sheet FILE [--append] [--sheet NAME] | export-sheet
+// FILE.xlsx | summary FILE.pdf: the batch from a sheet, to a sheet, and its printed summary as a
+// PDF.
 
 bool isSheetAction(const QString& action);
 

@@ -40,8 +40,8 @@ QString missingColumnsMessage(const QStringList& captions) {
 }
 
 FileCommandOutcome importSheetFile(DBAccess& db, ClientMessages& messages, BatchKind kind,
-                                   const QString& path, ImportMode mode) {
-    const SheetReadResult read = readSheetFile(path);
+                                   const QString& path, ImportMode mode, const QString& sheetName) {
+    const SheetReadResult read = readSheetFile(path, sheetName);
     if (!read.ok) {
         messages.show(read.message);
         return {Status::Failed, {}};

@@ -11,10 +11,12 @@ class DBAccess;
 
 // The sheet commands of a batch tab, shared by the window and the command line.
 
-// Imports the sheet at `path` (the first sheet of a workbook) when every required column is found
-// by its header; refused, naming the missing captions, otherwise.
+// Imports the sheet at `path` (the named sheet of a workbook, the first when `sheetName` is empty)
+// when every required column is found by its header; refused, naming the missing captions,
+// otherwise.
 FileCommandOutcome importSheetFile(DBAccess& db, ClientMessages& messages, BatchKind kind,
-                                   const QString& path, ImportMode mode);
+                                   const QString& path, ImportMode mode,
+                                   const QString& sheetName = {});
 
 // Writes the batch to the chosen .xlsx file.
 FileCommandOutcome exportBatchSheet(DBAccess& db, ClientMessages& messages, BatchKind kind,

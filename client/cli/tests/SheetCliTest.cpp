@@ -61,8 +61,19 @@ TEST_F(SheetCliTest, PayrollImportReplacesOrAppendsAndRefusesABadRow) {
         << run.err.toStdString();
     EXPECT_EQ(payroll().size(), 4);
 
-    run = cli({"payroll", "import-sheet", path("gbk.csv"), "--replace"});
-    EXPECT_EQ(run.exitCode, 2);
+    makeXlsx(path("two.xlsx"),
+             {{QStringLiteral("一月"), {{"账号", "户名", "金额"}, {"1", "甲", 1.0}}},
+              {QStringLiteral("二月"), {{"账号", "户名", "金额"}, {"2", "乙", 2.0}}}});
+    run = cli({"payroll", "import-sheet", path("two.xlsx"), "--sheet", "二月", "--append"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(payroll().last(), QStringLiteral("2|乙|2"));
+
+    for (const QStringList& wrong :
+         {QStringList{"payroll", "import-sheet", path("gbk.csv"), "--replace"},
+          QStringList{"payroll", "import-sheet", path("two.xlsx"), "--sheet"},
+          QStringList{"payroll", "export-sheet", path("x.xlsx"), "--append"},
+          QStringList{"payments", "summary"}})
+        EXPECT_EQ(cli(wrong).exitCode, 2) << wrong.join(' ').toStdString();
 }
 
 TEST_F(SheetCliTest, PaymentsExportAndSummaryWriteTheirFiles) {
