@@ -147,7 +147,11 @@ void frmSheetImport::showPreview() {
     for (QComboBox* combo : cboColumns_)
         mapping.push_back(combo->currentData().toLongLong());
     const QStringList missing = missingFields(kind_, mapping);
-    import_ = missing.isEmpty() ? prepareSheetImport(db_, kind_, table_, mapping) : SheetImport{};
+    // Rows are listed while columns are still being chosen; their reasons only once all are.
+    import_ = prepareSheetImport(db_, kind_, table_, mapping);
+    if (!missing.isEmpty())
+        for (ImportRow& row : import_.rows)
+            row.refusal.clear();
 
     const std::vector<BatchField>& fields = batchFields(kind_);
     QStringList headers{QStringLiteral("表格行")};

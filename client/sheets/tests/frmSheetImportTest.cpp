@@ -66,12 +66,14 @@ TEST_F(frmSheetImportTest, AnUnmatchedColumnIsChosenByHandThenEveryRowIsPreviewe
     auto* summary = child<QLabel>(*form, "lblSummary");
     EXPECT_FALSE(import->isEnabled());
     EXPECT_EQ(summary->text(), QStringLiteral("请为以下各项选择表格中的列：账号、户名、金额"));
+    auto* grid = child<QTableWidget>(*form, "grdPreview");
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->item(1, grid->columnCount() - 1)->text(), QString());
 
     child<QComboBox>(*form, "cboColumn0")->setCurrentIndex(3); // C：银行卡
     child<QComboBox>(*form, "cboColumn1")->setCurrentIndex(2); // B：职工姓名
     child<QComboBox>(*form, "cboColumn2")->setCurrentIndex(4); // D：本月实发
     EXPECT_EQ(child<QComboBox>(*form, "cboColumn0")->currentText(), QStringLiteral("C：银行卡"));
-    auto* grid = child<QTableWidget>(*form, "grdPreview");
     ASSERT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("2"));
     EXPECT_EQ(grid->item(0, 3)->text(), QStringLiteral("1234.10"));
