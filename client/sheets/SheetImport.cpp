@@ -137,6 +137,20 @@ bool isTotalRow(const SheetRow& row) {
     return false;
 }
 
+// A number of more than 15 significant digits, as a long account number typed into a number cell
+// becomes: the spreadsheet has already replaced its last digits.
+bool lostDigits(const QString& decimal) {
+    qsizetype significant = 0;
+    bool leading = true;
+    for (const QChar c : decimal) {
+        if (!c.isDigit() || (leading && c == QLatin1Char('0')))
+            continue;
+        leading = false;
+        ++significant;
+    }
+    return significant > 15;
+}
+
 const char* tableOf(BatchKind kind) {
     return kind == BatchKind::Payroll ? "laborage" : "payment";
 }
@@ -181,6 +195,7 @@ SheetImport prepareSheetImport(DBAccess& db, BatchKind kind, const SheetTable& t
         if (isTotalRow(sheetRow))
             break;
         ImportRow row{sheetRow.number, {}, {}};
+        QString damaged;
         for (size_t f = 0; f < fields.size(); ++f) {
             const qsizetype column = f < mapping.size() ? mapping[f] : -1;
             SheetCell cell;
@@ -189,11 +204,17 @@ SheetImport prepareSheetImport(DBAccess& db, BatchKind kind, const SheetTable& t
             QString value = cell.text.trimmed();
             if (fields[f].amount && cell.number)
                 value = roundToFen(value);
+            else if (cell.number && damaged.isEmpty() && lostDigits(value))
+                damaged = fields[f].caption;
             row.values << value;
         }
-        row.refusal = kind == BatchKind::Payroll
-                          ? payrollRefusal(row.values, row.sheetRow)
-                          : paymentRefusal(row.values, row.sheetRow, kinds, remits);
+        if (!damaged.isEmpty())
+            row.refusal = numbered(row.sheetRow, "条记录中的") + damaged +
+                          QStringLiteral("在表格中存为数字，超过15位的部分已丢失，文件导入被中止");
+        else
+            row.refusal = kind == BatchKind::Payroll
+                              ? payrollRefusal(row.values, row.sheetRow)
+                              : paymentRefusal(row.values, row.sheetRow, kinds, remits);
         import.rows.push_back(std::move(row));
     }
     return import;

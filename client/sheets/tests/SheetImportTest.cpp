@@ -74,7 +74,7 @@ TEST_F(SheetImportTest, NumbersStoredWithAllTheirBinaryDigitsGiveTheFen) {
               "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>账号</t></is></c>"
               "<c r=\"B1\" t=\"inlineStr\"><is><t>户名</t></is></c>"
               "<c r=\"C1\" t=\"inlineStr\"><is><r><t>金</t></r><r><t>额</t></r></is></c></row>"
-              "<row r=\"2\"><c r=\"A2\"><v>6222000011111111</v></c>"
+              "<row r=\"2\"><c r=\"A2\"><v>622200001111111</v></c>"
               "<c r=\"B2\" t=\"str\"><v>张三</v></c><c r=\"C2\"><v>1234.0999999999999</v></c></row>"
               "<row r=\"3\"><c r=\"A3\" t=\"inlineStr\"><is><t>6222</t></is></c>"
               "<c r=\"B3\" t=\"inlineStr\"><is><t>李四</t></is></c>"
@@ -82,9 +82,22 @@ TEST_F(SheetImportTest, NumbersStoredWithAllTheirBinaryDigitsGiveTheFen) {
               "</sheetData></worksheet>"}});
     EXPECT_EQ(import(path("raw.xlsx"), BatchKind::Payroll).status,
               FileCommandOutcome::Status::Done);
-    EXPECT_EQ(payroll(), (QStringList{"6222000011111111|张三|1234.1|", "6222|李四|0.3|"}));
+    EXPECT_EQ(payroll(), (QStringList{"622200001111111|张三|1234.1|", "6222|李四|0.3|"}));
     EXPECT_EQ(home_.rows("select sum(cast(round(pay_amount*100) as integer)) from laborage"),
               QStringList{"123440"});
+}
+
+TEST_F(SheetImportTest, AccountsTypedIntoNumberCellsPastFifteenDigitsAreRefused) {
+    makeXlsx(path("digits.xlsx"), {{"账号", "户名", "金额"},
+                                   {622202020000123.0, "张三", 1.0},
+                                   {6222020200001234567.0, "李四", 1.0}});
+    EXPECT_EQ(import(path("digits.xlsx"), BatchKind::Payroll).status,
+              FileCommandOutcome::Status::Failed);
+    EXPECT_EQ(prepared_.rows.at(0).refusal, QString());
+    EXPECT_EQ(prepared_.rows.at(0).values.at(0), QStringLiteral("622202020000123"));
+    EXPECT_EQ(shown(), QStringList{"第3条记录中的账号在表格中存为数字，超过15位的部分已丢失，"
+                                   "文件导入被中止"});
+    EXPECT_EQ(home_.count("laborage"), 0);
 }
 
 TEST_F(SheetImportTest, ABadRowIsNamedByItsSheetRowAndNothingIsStored) {
