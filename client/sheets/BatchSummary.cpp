@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 // Lengths in tenths of a millimetre; the page is 180 mm wide inside its margins.
@@ -67,15 +69,7 @@ public:
         : p_(painter)
         , view_(view)
         , height_(height) {
-        // Wider columns for accounts, names and banks; the number and amount columns narrow.
-        int total = 0;
-        for (const int column : view.printed) {
-            const int weight = column == 0 ? 2 : column == view.amountColumn ? 5 : 7;
-            widths_.push_back(weight);
-            total += weight;
-        }
-        for (int& w : widths_)
-            w = w * kWidth / total;
+        widths_ = columnWidths();
     }
 
     void header(const QDate& date) {
@@ -139,6 +133,55 @@ public:
     }
 
 private:
+    // Numbers, accounts and amounts are never cut: they get the width of their longest text. The
+    // other columns share what is left by the width their texts want, cut when it is not enough.
+    std::vector<int> columnWidths() {
+        constexpr int kPadding = 24;
+        p_.setFont(font(kBodyText));
+        const QFontMetrics body = p_.fontMetrics();
+        p_.setFont(font(kBodyText, true));
+        const QFontMetrics heading = p_.fontMetrics();
+        // Each cut column keeps at least its caption; the rest goes by the width still wanted.
+        std::vector<int> wanted;
+        std::vector<int> least;
+        int whole = 0;
+        int leastSum = 0;
+        int extraSum = 0;
+        for (const int column : view_.printed) {
+            const int caption = heading.horizontalAdvance(view_.headers.value(column)) + kPadding;
+            int width = caption;
+            for (const QStringList& row : view_.rows)
+                width = std::max(width, body.horizontalAdvance(row.value(column)) + kPadding);
+            wanted.push_back(width);
+            least.push_back(caption);
+            if (keptWhole(column)) {
+                whole += width;
+            } else {
+                leastSum += caption;
+                extraSum += width - caption;
+            }
+        }
+        const int spare = std::max(0, kWidth - whole - leastSum);
+        for (size_t c = 0; c < wanted.size(); ++c)
+            if (!keptWhole(view_.printed[c]))
+                wanted[c] =
+                    least[c] + (extraSum > 0
+                                    ? static_cast<int>(static_cast<qint64>(wanted[c] - least[c]) *
+                                                       std::min(spare, extraSum) / extraSum)
+                                    : 0);
+        // Whatever is left widens the last column, so the table spans the page.
+        int used = 0;
+        for (const int w : wanted)
+            used += w;
+        if (!wanted.empty() && used < kWidth)
+            wanted.back() += kWidth - used;
+        return wanted;
+    }
+
+    bool keptWhole(int column) const {
+        return std::find(view_.whole.begin(), view_.whole.end(), column) != view_.whole.end();
+    }
+
     void row(int y, const QStringList& cells) {
         int x = 0;
         for (qsizetype c = 0; c < cells.size(); ++c) {

@@ -31,6 +31,7 @@ BatchView loadBatchView(DBAccess& db, BatchKind kind) {
         view.amountColumn = LaborageList::kAmountColumn;
         view.printed = {0, LaborageList::kAccountColumn, LaborageList::kNameColumn,
                         LaborageList::kAmountColumn, LaborageList::kRemarkColumn};
+        view.whole = {0, LaborageList::kAccountColumn, LaborageList::kAmountColumn};
         fill(view, list);
         return view;
     }
@@ -40,6 +41,7 @@ BatchView loadBatchView(DBAccess& db, BatchKind kind) {
     view.amountColumn = PaymentList::kAmountColumn;
     // 序号, 付款账号, 收款账号, 收款账户户名, 收款银行名称, 付款金额, 备注
     view.printed = {0, 2, 5, 6, 8, PaymentList::kAmountColumn, 14};
+    view.whole = {0, 2, 5, PaymentList::kAmountColumn};
     fill(view, list);
     for (const QStringList& row : view.rows) {
         const QString payer = row[2] + QLatin1Char(' ') + row[3];

@@ -16,6 +16,7 @@ struct BatchView {
     QStringList headers;           // the grid's captions, 序号 first
     int amountColumn = 0;          // the grid column of the amount
     std::vector<int> printed;      // the grid columns the summary lists
+    std::vector<int> whole;        // of those, the ones never cut: numbers, accounts, amounts
     std::vector<QStringList> rows; // the grid's cells, amounts in their display form
     QString count;
     QString total;      // display form, "1,234.10"

@@ -113,4 +113,21 @@ TEST_F(SheetWriteTest, AThreePageSummaryNumbersItsPagesAndSpellsTheTotal) {
     EXPECT_FALSE(text.contains(QStringLiteral("第 4 页")));
 }
 
+TEST_F(SheetWriteTest, AccountsAndAmountsAreNeverCutWhileLongNamesAre) {
+    const QString longName(60, QChar(0x540D));
+    home_.sql(QStringLiteral("insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,"
+                             "rec_acc_no,rec_acc_name,rec_bank_name,pay_amt,remark,remit_type) "
+                             "values ('2026010512000000010001','1100123456789012345','%1','02',"
+                             "'6222020200001234567','%1','%1','98765432.10','%1','0')")
+                  .arg(longName));
+    const QString pdf = path("pay.pdf");
+    ASSERT_EQ(writeBatchSummary(*db_, messages_, BatchKind::Payment, [&] { return pdf; }).status,
+              FileCommandOutcome::Status::Done);
+    const QString text = pdfText(pdf);
+    for (const char* whole : {"1100123456789012345", "6222020200001234567", "98,765,432.10"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(whole))) << whole;
+    EXPECT_FALSE(text.contains(longName + QStringLiteral(" 6222")));
+    EXPECT_TRUE(text.contains(QStringLiteral("…")));
+}
+
 } // namespace
