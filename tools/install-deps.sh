@@ -6,7 +6,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6network6 qt6-translations-l10n
     libsqlite3-dev sqlite3 libpugixml-dev zlib1g-dev libcurl4-openssl-dev libxcb1-dev
     libgtest-dev libgmock-dev libgl-dev
-    fonts-noto-cjk gzip python3 xvfb curl openssl
+    libzip-dev libxlsxwriter-dev poppler-utils
+    fonts-noto-cjk fonts-droid-fallback gzip python3 xvfb curl openssl
     time
     clang libclang-rt-14-dev
 )

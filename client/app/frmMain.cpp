@@ -15,6 +15,7 @@
 #include "refdata/PayAccTab.h"
 #include "refdata/PayeeAccTab.h"
 #include "refdata/UserRemarkTab.h"
+#include "sheets/SheetMenu.h"
 #include "store/DBAccess.h"
 #include "store/Prompter.h"
 
@@ -107,6 +108,10 @@ void frmMain::buildMenus() {
 
     bar->addMenu(payment_->functionMenu());
     bar->addMenu(laborage_->functionMenu());
+    addSheetCommands(payment_->functionMenu(), BatchKind::Payment, db_, prompter_, this,
+                     [this] { payment_->reload(); });
+    addSheetCommands(laborage_->functionMenu(), BatchKind::Payroll, db_, prompter_, this,
+                     [this] { laborage_->reload(); });
 
     QMenu* system = namedMenu(bar, "menuSystem", QStringLiteral("系统(&S)"));
     QAction* passwd = addCommand(system, "menuPasswd", QStringLiteral("修改登录密码(&P)..."));

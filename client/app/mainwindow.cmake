@@ -10,6 +10,7 @@ add_library(client_mainwindow STATIC frmMain.cpp HelpWindow.cpp ButtonEnterKey.c
 target_link_libraries(client_mainwindow PUBLIC client_tabpage client_config client_app_title
                                                client_store client_prompter client_payment_forms
                                                client_dialogs client_payroll_forms client_refdata_forms
+                                               client_sheets_forms
                                                Qt6::Widgets)
 
 psd_add_test(mainwindow_test

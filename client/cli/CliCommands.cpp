@@ -18,11 +18,15 @@ std::span<const CliCommandEntry> cliCommands() {
         {"login", "PASSWORD   检查登录密码 (正确时退出码为 0)", runLoginCommand},
         {"password", "OLD NEW   修改登录密码", runChangePasswordCommand},
         {"payments",
-         "list | write FILE.plz | load FILE.plz   批量支付: 列表与合计、生成上传文件、导入上传文件",
+         "list | write FILE.plz | load FILE.plz | import-sheet FILE [--append] [--sheet NAME] | "
+         "export-sheet FILE.xlsx | summary FILE.pdf   批量支付: "
+         "列表与合计、生成上传文件、导入上传文件、"
+         "从表格导入、导出表格、汇总单",
          runPaymentsCommand},
         {"payroll",
-         "list | write FILE.dfz | load FILE.dfz   代发工资/代报销: "
-         "列表与合计、生成上传文件、导入上传文件",
+         "list | write FILE.dfz | load FILE.dfz | import-sheet FILE [--append] [--sheet NAME] | "
+         "export-sheet FILE.xlsx | summary FILE.pdf   代发工资/代报销: "
+         "列表与合计、生成上传文件、导入上传文件、从表格导入、导出表格、汇总单",
          runPayrollCommand},
         {"payers", "list | export FILE.xml | import FILE.xml   付款账户: 列表、导出、导入",
          runPayersCommand},

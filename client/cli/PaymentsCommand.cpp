@@ -1,6 +1,7 @@
 #include "cli/PaymentsCommand.h"
 
 #include "cli/CliContext.h"
+#include "cli/SheetCommand.h"
 #include "files/ClientMessages.h"
 #include "files/FileChoosers.h"
 #include "payment/PaymentFileCommands.h"
@@ -45,6 +46,8 @@ int exitCode(const FileCommandOutcome& outcome, const QString& stoppedNote) {
 
 int runPaymentsCommand(const QStringList& arguments, CliContext& context) {
     const QString action = arguments.value(0);
+    if (isSheetAction(action))
+        return runSheetCommand(BatchKind::Payment, arguments, context);
     const bool withFile = action == QStringLiteral("write") || action == QStringLiteral("load");
     if (!(action == QStringLiteral("list") && arguments.size() == 1) &&
         !(withFile && arguments.size() == 2)) {

@@ -5,6 +5,7 @@
 #include "files/LoadCommand.h"
 #include "payment/BPFile.h"
 #include "payment/PaymentList.h"
+#include "payment/PaymentLoad.h"
 #include "store/DBAccess.h"
 #include "store/MakeSerialNo.h"
 
@@ -23,12 +24,6 @@ const QString kWriteQuery = QStringLiteral(
     "p.pay_amt as 付款金额,p.remark as 备注"
     " from payment p,tran_acc_type t ,remit_type rt where p.rec_acc_type = t.tran_type and "
     "rt.remit_type_no = p.remit_type order by p.serial_no");
-
-const QString kInsertLoaded = QStringLiteral(
-    "insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,rec_acc_no,"
-    "rec_acc_name,rec_bank_id,rec_area_no,rec_net_no,rec_bank_name,same_city_liquidate_no,"
-    "province,city,presentBankNo,pay_amt,remark,user_remark,remit_type) values "
-    "(?,?,?,?,?,?,'','','',?,?,?,?,?,?,?,'',?)");
 
 // Instructions the write query's join leaves out; the summary would count them all the same.
 const QString kUnlistedQuery = QStringLiteral(
@@ -120,12 +115,9 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& 
             messages.show(refused);
             return false;
         }
-        const QVariantList values = {
-            serials.next(), r.payAcc,     r.payAccName,         r.transferType,
-            r.recAcc,       r.recAccName, r.recAccountOpenBank, r.sameCityLiquidateNo,
-            r.province,     r.city,       r.presentPayNo,       amount.plain,
-            r.usage,        r.remitType};
-        if (!db.Insert(kInsertLoaded, values)) {
+        BPRecord stored = r;
+        stored.money = amount.plain;
+        if (!storeLoadedPayment(db, stored, serials.next())) {
             db.Rollback();
             messages.show(QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(k));
             return false;

@@ -1,10 +1,10 @@
 #include "payroll/PayrollFileCommands.h"
 
-#include "amount/AmountChecks.h"
 #include "files/ClientMessages.h"
 #include "files/LoadCommand.h"
 #include "payroll/GZFile.h"
 #include "payroll/LaborageList.h"
+#include "payroll/LaborageLoad.h"
 #include "store/DBAccess.h"
 #include "store/MakeSerialNo.h"
 
@@ -17,47 +17,9 @@ using Status = FileCommandOutcome::Status;
 const QString kWriteQuery =
     QStringLiteral("select a.serial_no,a.acc_no,a.acc_name,a.pay_amount,a.remark"
                    " from laborage a order by a.serial_no");
-const QString kInsertLoaded = QStringLiteral(
-    "insert into laborage (serial_no,acc_no,acc_name,pay_amount,remark) values (?,?,?,?,?)");
-// Persons are found by account number alone: the file carries no certificate data.
-const QString kFindPerson =
-    QStringLiteral("select acc_no,acc_name,cert_type,cert_code from person_payee_acc"
-                   " where acc_no = ?");
-const QString kInsertPerson =
-    QStringLiteral("insert into person_payee_acc (acc_no,acc_name) values (?,?)");
-
 const QString kNothingToWrite = QStringLiteral("无指令需要生成代发工资/代报销文件");
 const QString kLoadFileError = QStringLiteral("文件读写错误，导入代发工资/代报销文件失败");
 
-// The roster's name box holds 30 characters, a comment 60.
-const qsizetype kNameMaxLength = 30;
-const qsizetype kCommentMaxLength = 60;
-
-qsizetype characterCount(const QString& text) {
-    qsizetype count = 0;
-    for (const QChar c : text)
-        count += c.isLowSurrogate() ? 0 : 1;
-    return count;
-}
-
-QString numbered(qsizetype n, const char* text) {
-    return QStringLiteral("第") + QString::number(n) + QString::fromUtf8(text);
-}
-
-// Why record n may not be stored, or "" when it may; `money` gets its plain form.
-QString refusal(const GZRecord& record, qsizetype n, QString& money) {
-    if (record.recAcc.isEmpty())
-        return numbered(n, "条记录中的收款账号格式错误，文件导入被中止");
-    const qsizetype name = characterCount(record.recAccName);
-    if (name == 0 || name > kNameMaxLength)
-        return numbered(n, "条记录中的收款户名数据长度错误，文件导入被中止");
-    const FileAmount amount = checkFileAmount(record.money);
-    if (amount.check != FileAmount::Check::Ok)
-        return fileAmountRefusal(amount.check, n);
-    if (characterCount(record.comment) > kCommentMaxLength)
-        return numbered(n, "条记录中的备注长度过长，文件导入被中止");
-    money = amount.plain;
-    return {};
 }
 
 // Deletes the batch, then checks and stores every record; the first failure is reported and
@@ -76,15 +38,11 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const GZFileDocument& 
     };
     return file.forEachRecord([&](const GZRecord& r, qsizetype n) {
         QString money;
-        if (const QString refused = refusal(r, n, money); !refused.isEmpty())
+        if (const QString refused = laborageRefusal(r, n, money); !refused.isEmpty())
             return stop(refused);
-        const std::optional<RecordSet> person = db.Query(kFindPerson, {r.recAcc});
-        if (!person ||
-            (person->rowCount() == 0 && !db.Insert(kInsertPerson, {r.recAcc, r.recAccName})))
-            return stop(
-                QStringLiteral("添加第%1条记录中的收款账户信息时发生错误，文件导入被中止").arg(n));
-        if (!db.Insert(kInsertLoaded, {serials.next(), r.recAcc, r.recAccName, money, r.comment}))
-            return stop(QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(n));
+        if (const QString failed = storeLoadedLaborage(db, r, money, serials.next(), n);
+            !failed.isEmpty())
+            return stop(failed);
         return true;
     });
 }
