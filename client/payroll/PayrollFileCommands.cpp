@@ -20,8 +20,6 @@ const QString kWriteQuery =
 const QString kNothingToWrite = QStringLiteral("无指令需要生成代发工资/代报销文件");
 const QString kLoadFileError = QStringLiteral("文件读写错误，导入代发工资/代报销文件失败");
 
-}
-
 // Deletes the batch, then checks and stores every record; the first failure is reported and
 // rolled back.
 bool replaceBatch(DBAccess& db, ClientMessages& messages, const GZFileDocument& file) {
