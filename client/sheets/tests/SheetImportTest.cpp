@@ -5,7 +5,7 @@
 #include "sheets/tests/SheetMaker.h"
 #include "store/DBAccess.h"
 #include "store/ScriptedPrompter.h"
-#include "testsupport/TempProgramFolder.h"
+#include "testsupport/ClientFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +13,8 @@
 
 namespace {
 
-class SheetImportTest : public ::testing::Test {
+class SheetImportTest : public ClientFixture {
 protected:
-    void SetUp() override {
-        sharedConfig() = SharedConfig{};
-        sharedConfig().programFolder = home_.folder();
-        db_ = std::make_unique<DBAccess>(home_.folder(), prompter_);
-    }
-    void TearDown() override {
-        db_.reset();
-        sharedConfig() = SharedConfig{};
-    }
-
-    QString path(const char* name) const { return home_.path(QString::fromUtf8(name)); }
-
     // Reads, matches and stores the sheet as the command line does.
     FileCommandOutcome import(const QString& file, BatchKind kind,
                               ImportMode mode = ImportMode::Replace) {
@@ -43,10 +31,6 @@ protected:
     }
     QStringList shown() const { return prompter_.texts(); }
 
-    TempProgramFolder home_{QStringLiteral(PSD_TEST_USERDB)};
-    ScriptedPrompter prompter_;
-    ClientMessages messages_{prompter_};
-    std::unique_ptr<DBAccess> db_;
     SheetImport prepared_;
 };
 

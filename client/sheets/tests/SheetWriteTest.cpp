@@ -7,7 +7,7 @@
 #include "sheets/XlsxReader.h"
 #include "store/DBAccess.h"
 #include "store/ScriptedPrompter.h"
-#include "testsupport/TempProgramFolder.h"
+#include "testsupport/ClientFixture.h"
 
 #include <QProcess>
 
@@ -17,19 +17,8 @@
 
 namespace {
 
-class SheetWriteTest : public ::testing::Test {
+class SheetWriteTest : public ClientFixture {
 protected:
-    void SetUp() override {
-        sharedConfig() = SharedConfig{};
-        sharedConfig().programFolder = home_.folder();
-        db_ = std::make_unique<DBAccess>(home_.folder(), prompter_);
-    }
-    void TearDown() override {
-        db_.reset();
-        sharedConfig() = SharedConfig{};
-    }
-
-    QString path(const char* name) const { return home_.path(QString::fromUtf8(name)); }
     void addPayroll(int count) const {
         QStringList values;
         for (int i = 1; i <= count; ++i)
@@ -49,11 +38,6 @@ protected:
         EXPECT_EQ(process.exitCode(), 0);
         return QString::fromUtf8(process.readAllStandardOutput());
     }
-
-    TempProgramFolder home_{QStringLiteral(PSD_TEST_USERDB)};
-    ScriptedPrompter prompter_;
-    ClientMessages messages_{prompter_};
-    std::unique_ptr<DBAccess> db_;
 };
 
 TEST_F(SheetWriteTest, TheWrittenSheetHoldsTheGridNumbersAndTotalsAndImportsBack) {

@@ -6,7 +6,7 @@
 #include "sheets/tests/SheetMaker.h"
 #include "store/DBAccess.h"
 #include "store/ScriptedPrompter.h"
-#include "testsupport/TempProgramFolder.h"
+#include "testsupport/ClientFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,19 +24,8 @@
 
 namespace {
 
-class frmSheetImportTest : public ::testing::Test {
+class frmSheetImportTest : public ClientFixture {
 protected:
-    void SetUp() override {
-        sharedConfig() = SharedConfig{};
-        sharedConfig().programFolder = home_.folder();
-        db_ = std::make_unique<DBAccess>(home_.folder(), prompter_);
-    }
-    void TearDown() override {
-        db_.reset();
-        sharedConfig() = SharedConfig{};
-    }
-
-    QString path(const char* name) const { return home_.path(QString::fromUtf8(name)); }
     std::unique_ptr<frmSheetImport> open(const QString& file) {
         const SheetReadResult read = readSheetFile(file);
         EXPECT_TRUE(read.ok);
@@ -50,11 +39,6 @@ protected:
     QStringList payroll() const {
         return home_.rows("select acc_no,acc_name,pay_amount from laborage order by serial_no");
     }
-
-    TempProgramFolder home_{QStringLiteral(PSD_TEST_USERDB)};
-    ScriptedPrompter prompter_;
-    ClientMessages messages_{prompter_};
-    std::unique_ptr<DBAccess> db_;
 };
 
 TEST_F(frmSheetImportTest, AnUnmatchedColumnIsChosenByHandThenEveryRowIsPreviewed) {
