@@ -14,8 +14,9 @@ std::optional<FileCommandOutcome> notLoadedOutcome(RecordFile::Status status, co
         return FileCommandOutcome{Status::Stopped,
                                   QStringLiteral("文件不是格式正确的XML文件：") + path};
     case RecordFile::Status::Refused:
+        // The message names the file and says why: nothing is left to add.
         messages.show(detail);
-        return FileCommandOutcome{Status::Failed, detail};
+        return FileCommandOutcome{Status::Failed, {}};
     case RecordFile::Status::Unreadable:
         break;
     }

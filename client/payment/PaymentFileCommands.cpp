@@ -188,7 +188,7 @@ FileCommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const
         return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + path};
     case BPFileDocument::Status::Refused:
         messages.show(file.detail());
-        return {Status::Failed, file.detail()};
+        return {Status::Failed, {}};
     case BPFileDocument::Status::Unreadable:
         messages.show(kLoadFileError);
         return {Status::Failed, QStringLiteral("文件无法读取：%1").arg(path)};
