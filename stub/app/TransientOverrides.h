@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
-#include <string>
 
 namespace stub {
 
@@ -20,10 +18,6 @@ public:
         InformFinish,
         Restart
     };
-
-    // A "|" list of six numbers; missing or unreadable items are kNone.
-    static TransientOverrides Parse(const std::string& list);
-    std::string Text() const; // "255|1|255|0|255|255"
 
     void Set(Item item, int value) { values_[item - 1] = value; }
     int Get(Item item) const { return values_[item - 1]; }

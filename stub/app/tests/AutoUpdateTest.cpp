@@ -132,6 +132,7 @@ protected:
             notified.push_back({code, value});
         };
         setup.stopping = stopping;
+        setup.overrides = overrides;
         setup.connected = stub::IsConnected;
         setup.now = [] {
             return kNow;
@@ -165,6 +166,7 @@ protected:
     std::string record = dir / "agent/kelp.original";
     std::string product = dir / "product/kelp-product";
     TestUi ui;
+    stub::TransientOverrides overrides;
     std::vector<std::pair<int, int>> notified;
     stub::TGFileInfo own{""};
 };
@@ -287,4 +289,22 @@ TEST_F(AutoUpdateTest, AStopWhileWaitingForTheProductInstallsNothing) {
     EXPECT_FALSE(fs::exists(dir / "engine-record"));
     EXPECT_EQ(Record().versionOriginal, 3);
     EXPECT_FALSE(fs::exists(dir / "agent/setup-4.bin"));
+}
+
+TEST_F(AutoUpdateTest, AUserWhoDeclinesTheDownloadIsAskedAgainOnlyLater) {
+    overrides.Set(stub::TransientOverrides::ConfirmDownload, 1);
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    ASSERT_EQ(ui.boxes.shown.size(), 1u);
+    EXPECT_EQ(ui.boxes.shown[0].kind, "yesno");
+    EXPECT_TRUE(ProductRuns());
+    for (const auto& request : server.Requests())
+        EXPECT_TRUE(request.path == "/info/kelp.ini" || request.method == "HEAD")
+            << "the package is not fetched";
+    EXPECT_EQ(Record().versionOriginal, 3);
+    EXPECT_EQ(Record().stamp, "new");
+    EXPECT_EQ(Record().reAskSecondsLast, kNow);
+    ui.boxes.shown.clear();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    EXPECT_TRUE(ui.boxes.shown.empty()) << "the same stamp is too early";
 }
