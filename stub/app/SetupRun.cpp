@@ -46,8 +46,9 @@ std::string Pid() {
 
 class SetupStub {
 public:
-    SetupStub(const StubStart& start, const TGFileInfo& info, SetupUi& ui)
-        : start_(start)
+    SetupStub(const StubStart& start, const TGFileInfo& info, SetupUi& ui, bool agent = false)
+        : agent_(agent)
+        , start_(start)
         , info_(info)
         , ui_(ui)
         , temp_(start.ownPath)
@@ -97,6 +98,25 @@ public:
         return code;
     }
 
+    InstallOutcome Install(const std::string& package, bool background,
+                           const std::string& runtime) {
+        runtime_ = runtime;
+        background_ = background;
+        ExtractionRequest request;
+        request.source = package;
+        request.agentFileName = info_.Setting(SettingsItem::AgentFileName);
+        InstallOutcome outcome;
+        try {
+            outcome.exitCode = ExtractAndStart(request);
+        } catch (const Closing&) {
+            ProcessLog(Pid() + " ==== closed before the end");
+            outcome.exitCode = kExitFailed;
+        }
+        temp_.RemoveAll();
+        outcome.acknowledged = acknowledged_;
+        return outcome;
+    }
+
 private:
     int SetupRunOnce(long level) {
         if (info_.WebPackage())
@@ -118,7 +138,8 @@ private:
     }
 
     int ExtractAndStart(ExtractionRequest& request) {
-        const bool foreground = !SwitchValue(start_.tail, "/hide") && !info_.Background();
+        const bool foreground =
+            !background_ && !SwitchValue(start_.tail, "/hide") && !info_.Background();
         ui_.SetProgressText(info_.LanguageText("s1"), Font());
         if (info_.ShowBusyBar())
             ui_.ShowBusyBar();
@@ -193,6 +214,7 @@ private:
         launch.tail = start_.tail;
         launch.threadId = ThreadId();
         launch.originExe = SwitchValue(start_.tail, "/OriginExe=").value_or(start_.ownPath);
+        launch.agent = agent_;
         const std::string command = EngineCommand(launch);
         ProcessLog(Pid() + " ==== WinExec(Setup.exe) >>" + command + "<<");
         const std::string atom = HandshakeAtomName(launch.threadId);
@@ -221,6 +243,7 @@ private:
         }
         // Acknowledged only when the atom was made here and the engine took it away.
         const bool acknowledged = atomMade && !AtomExists(runtime_, atom);
+        acknowledged_ = acknowledged;
         DeleteAtom(runtime_, atom);
         ProcessLog(Pid() + " ==== Engine exit code " + std::to_string(code) +
                    ", acknowledged=" + Flag(acknowledged));
@@ -270,6 +293,9 @@ private:
         return kExitFailed;
     }
 
+    const bool agent_;
+    bool background_ = false;
+    bool acknowledged_ = false;
     const StubStart& start_;
     const TGFileInfo& info_;
     SetupUi& ui_;
@@ -283,6 +309,11 @@ private:
 int RunSetupStub(const StubStart& start, const TGFileInfo& info, SetupUi& ui) {
     ProcessLog(" ==== ThisIs_AutoUpdateProg=" + Flag(info.IsAgent()));
     return SetupStub(start, info, ui).Run();
+}
+
+InstallOutcome InstallUpdatePackage(const StubStart& agent, const TGFileInfo& package,
+                                    bool background, SetupUi& ui, const std::string& runtime) {
+    return SetupStub(agent, package, ui, true).Install(package.Path(), background, runtime);
 }
 
 } // namespace stub

@@ -21,4 +21,15 @@ struct StubStart {
 // no or another instance runs; 1 on every failure.
 int RunSetupStub(const StubStart& start, const TGFileInfo& info, SetupUi& ui);
 
+struct InstallOutcome {
+    int exitCode = kExitFailed;
+    bool acknowledged = false; // the engine took the handshake atom
+};
+
+// The update agent's install: the downloaded package extracted into the agent's temporary
+// folder and handed to its engine with the agent's parameter tail and " /AutoUpdateProg".
+// runtime is the checked runtime folder the handshake atom lives in.
+InstallOutcome InstallUpdatePackage(const StubStart& agent, const TGFileInfo& package,
+                                    bool background, SetupUi& ui, const std::string& runtime);
+
 } // namespace stub

@@ -66,10 +66,20 @@ std::string RandomNumber() {
 
 } // namespace
 
-std::string DescrambleToken(const std::string& scrambled) {
+std::optional<std::string> TryDescrambleToken(const std::string& scrambled) {
     auto bytes = Unhex(scrambled);
-    auto token = bytes ? Unwrap(*bytes) : std::nullopt;
+    return bytes ? Unwrap(*bytes) : std::nullopt;
+}
+
+std::string DescrambleToken(const std::string& scrambled) {
+    auto token = TryDescrambleToken(scrambled);
     return token ? *token : RandomNumber();
+}
+
+bool TokensMatch(const std::string& scrambledA, const std::string& scrambledB) {
+    auto a = TryDescrambleToken(scrambledA);
+    auto b = TryDescrambleToken(scrambledB);
+    return a && b && *a == *b;
 }
 
 } // namespace stub

@@ -77,10 +77,12 @@ bool WaitForProcessEnd(const std::string& exePath, std::int64_t timeoutMs, const
     };
     std::int64_t start = tick();
     wait(1000);
-    auto identity = FindProcessIdentity(exePath, false);
+    auto identity = FindProcessIdentity(exePath, exePath.find('/') != std::string::npos);
     if (!identity)
         return true;
     for (;;) {
+        if (hooks.stop && hooks.stop())
+            return !IsAlive(*identity);
         wait(1000);
         if (timeoutMs > 0 && tick() >= start + timeoutMs)
             return !IsAlive(*identity);

@@ -22,10 +22,11 @@ bool IsProcessRunning(const std::string& exePath);
 struct WaitHooks {
     std::function<void(int ms)> wait;     // waits while pumping events; default: sleep
     std::function<std::int64_t()> tickMs; // default: monotonic clock
+    std::function<bool()> stop;           // ends the wait early: the program is closing
 };
 
 // Waits until the process found at the start has ended, or timeoutMs has passed (0: no
-// time-out). True when it ended.
+// time-out) or hooks.stop says so. True when it ended. A path holding "/" matches by its path only.
 bool WaitForProcessEnd(const std::string& exePath, std::int64_t timeoutMs,
                        const WaitHooks& hooks = {});
 

@@ -17,10 +17,15 @@ bool HasDisplay(const std::string& display) {
     return !display.empty() || (fromEnvironment && *fromEnvironment);
 }
 
+// A path names one program: another program of the same file name elsewhere is never touched.
+bool AnyName(const std::string& exePath) {
+    return exePath.find('/') != std::string::npos;
+}
+
 // Signals the process found for exePath; the process is pinned by a pidfd and checked to be the
 // one found, so a reused id never receives the signal.
 bool SignalProcess(const std::string& exePath, int signal) {
-    auto identity = FindProcessIdentity(exePath, false);
+    auto identity = FindProcessIdentity(exePath, AnyName(exePath));
     if (!identity)
         return false;
     int pinned = int(::syscall(SYS_pidfd_open, identity->pid, 0));
@@ -35,7 +40,7 @@ bool SignalProcess(const std::string& exePath, int signal) {
 } // namespace
 
 std::optional<WindowId> FindMainWindow(const std::string& exePath, const std::string& display) {
-    pid_t pid = FindProcess(exePath);
+    pid_t pid = FindProcess(exePath, AnyName(exePath));
     if (pid == 0 || !HasDisplay(display))
         return std::nullopt;
     X11Windows windows(display);
@@ -49,7 +54,7 @@ bool PostToProcess(const std::string& exePath, ProcessMessage message, const std
         return SignalProcess(exePath, SIGTERM);
     if (!HasDisplay(display))
         return SignalProcess(exePath, SIGTERM);
-    pid_t pid = FindProcess(exePath);
+    pid_t pid = FindProcess(exePath, AnyName(exePath));
     if (pid == 0)
         return false;
     X11Windows windows(display);

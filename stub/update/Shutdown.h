@@ -22,7 +22,8 @@ bool PostToProcess(const std::string& exePath, ProcessMessage message,
                    const std::string& display = {});
 
 // The shutdown methods of the update: close the main window, ask the program to end, and end
-// it outright (SIGKILL). Only processes of this user are ever signalled.
+// it outright (SIGKILL). Only processes of this user are ever signalled; a path holding "/"
+// matches by its path only, never another program of the same file name.
 bool CloseProcess(const std::string& exePath, const std::string& display = {});
 bool QuitProcess(const std::string& exePath);
 bool TerminateProcess(const std::string& exePath);

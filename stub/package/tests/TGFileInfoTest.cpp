@@ -135,3 +135,14 @@ TEST(Descramble, KnownTokenAndDamagedTokens) {
         EXPECT_EQ(result.find_first_not_of("0123456789"), std::string::npos) << damaged;
     }
 }
+
+TEST(Descramble, DamagedTokensNeverMatch) {
+    const std::string good = "cbdddcihfdfcfbfgbfee";
+    const std::string damaged = "cbdddcihfdfcfbfgbfef";
+    EXPECT_TRUE(TryDescrambleToken(good).has_value());
+    EXPECT_FALSE(TryDescrambleToken(damaged).has_value());
+    EXPECT_TRUE(TokensMatch(good, std::string("b\xAA") + good));
+    EXPECT_FALSE(TokensMatch(good, damaged));
+    EXPECT_FALSE(TokensMatch(damaged, damaged));
+    EXPECT_FALSE(TokensMatch("", ""));
+}

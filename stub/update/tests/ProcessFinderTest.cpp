@@ -103,9 +103,8 @@ struct FakeClock {
                     if (onWait)
                         onWait();
                 },
-                [this] {
-                    return now;
-                }};
+                [this] { return now; },
+                {}};
     }
 };
 
@@ -120,6 +119,18 @@ TEST_F(ProcessFinderTest, WaitWithoutTimeOutLastsUntilTheEnd) {
     };
     EXPECT_TRUE(WaitForProcessEnd(product, 0, clock.Hooks()));
     EXPECT_EQ(clock.waits, 30);
+}
+
+TEST_F(ProcessFinderTest, WaitEndsOnAStopRequestWithTheProductStillRunning) {
+    ChildProcess& child = Start();
+    FakeClock clock;
+    WaitHooks hooks = clock.Hooks();
+    hooks.stop = [&clock] {
+        return clock.waits >= 4;
+    };
+    EXPECT_FALSE(WaitForProcessEnd(product, 0, hooks));
+    EXPECT_EQ(clock.waits, 4);
+    EXPECT_NE(::waitpid(child.Pid(), nullptr, WNOHANG), child.Pid());
 }
 
 TEST_F(ProcessFinderTest, WaitEndsAtTheTimeOut) {
@@ -160,6 +171,16 @@ TEST_F(ProcessFinderTest, ShutdownSignalsOwnChild) {
     }
     if (!display.empty())
         ::setenv("DISPLAY", display.c_str(), 1);
+}
+
+TEST_F(ProcessFinderTest, APathElsewhereWithTheSameNameSignalsNothing) {
+    ChildProcess& child = Start();
+    const std::string elsewhere = "/nowhere/" + fs::path(product).filename().string();
+    EXPECT_FALSE(TerminateProcess(elsewhere));
+    EXPECT_FALSE(QuitProcess(elsewhere));
+    EXPECT_EQ(::waitpid(child.Pid(), nullptr, WNOHANG), 0) << "still running";
+    EXPECT_TRUE(TerminateProcess(fs::path(product).filename().string()));
+    EXPECT_TRUE(WIFSIGNALED(child.Reap()));
 }
 
 TEST_F(ProcessFinderTest, ProcessOfAnotherUserIsNeitherFoundNorSignalled) {

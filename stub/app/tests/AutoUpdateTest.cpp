@@ -1,0 +1,310 @@
+#include "app/AutoUpdate.h"
+#include "package/TGFileInfo.h"
+#include "platform/Programs.h"
+#include "platform/RuntimeFolder.h"
+#include "update/Connectivity.h"
+#include "update/ProcessFinder.h"
+#include "update/UpdateTime.h"
+#include "update/VersionRecord.h"
+#include "update/tests/TestHttpServer.h"
+
+#include "testsupport/CraftedPackage.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+
+using namespace stubtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int64_t kNow = 4006076645LL;
+
+// The boxes answer from a script; waits are the agent's own.
+class TestUi : public stub::SetupUi {
+public:
+    RecordingBoxes boxes;
+    stub::MessageBoxes& Boxes() override { return boxes; }
+    void SetProgressText(const std::string&, const stub::LanguageFont&) override {}
+    void ShowBusyBar() override {}
+    void ShowProgress(bool) override {}
+    stub::OnProgress ProgressCallback() override { return {}; }
+    void Wait(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    bool CloseAsked() const override { return false; }
+};
+
+void RunTool(const std::vector<std::string>& args) {
+    std::string error;
+    const pid_t child = stub::StartProgram(args, &error);
+    EXPECT_GT(child, 0) << error;
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args[1];
+}
+
+// An installed product with its agent beside it, a site on 127.0.0.1 offering version 4 of it,
+// and an engine that records its command line and acknowledges the hand-over.
+class AutoUpdateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetUpFiles();
+        own = stub::TGFileInfo(agent);
+    }
+
+    void SetUpFiles() {
+        for (const char* folder : {"run", "tmp", "agent", "product", "in", "empty", "site"})
+            fs::create_directories(dir / folder);
+        chmod((dir / "run").c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
+        setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        setenv("STUBTEST_RECORD", (dir / "engine-record").c_str(), 1);
+        setenv("STUBTEST_ACK", "1", 1);
+        setenv("STUBTEST_PRODUCT_LOG", (dir / "product-log").c_str(), 1);
+        fs::copy_file(TEST_ENGINE_PATH, dir / "in/engine");
+        fs::copy_file(TEST_PRODUCT_PATH, product);
+
+        RunTool({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", agent, "--store", "--agent",
+                 "--agent-name", "kelp-agent", "--info-file", "kelp.ini", "--update-url",
+                 server.Url("/info"), "--token", "secret-1", dir / "empty"});
+        Pack("secret-1");
+        WriteFile(record, "[OriginalSetup]\nVersionOriginal=3\nStamp=old\nProbeSecondsInterval=0\n"
+                          "ReAskSecondsInterval=0\nProgramName=Kelp\n[Directories]\nTargetDir=" +
+                              dir / "product" + "\n");
+        Describe("Using WM_QUIT");
+    }
+
+    void TearDown() override {
+        for (pid_t pid : ProductPids())
+            kill(pid, SIGKILL);
+        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_CONFIG_HOME", "STUBTEST_RECORD",
+                                 "STUBTEST_ACK", "STUBTEST_PRODUCT_LOG"})
+            unsetenv(name);
+    }
+
+    void Pack(const std::string& token) {
+        RunTool({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", dir / "site/setup-4.bin",
+                 "--store", "--engine", "engine", "--token", token, dir / "in"});
+        Resource file;
+        file.file = dir / "site/setup-4.bin";
+        server.Set("/site/setup-4.bin", file);
+    }
+
+    // overrides come first, so they win over the keys after them.
+    void Describe(const std::string& method, const std::string& overrides = "") {
+        Resource description;
+        description.body =
+            "[NewSetup]\n" + overrides + "DownloadURL_UPDATE=" + server.Url("/site") +
+            "\nNameOfUpdateFile=setup-4.bin\nSizeOfUpdateFile=" +
+            std::to_string(fs::file_size(dir / "site/setup-4.bin")) + "\nShutDownMethod=" + method +
+            "\nRestartProcess=1\nRunningProcess=<InstallDir>/kelp-product\n"
+            "VersionNew=4\nStamp=new\n";
+        server.Set("/info/kelp.ini", description);
+    }
+
+    pid_t StartProduct() {
+        const pid_t pid = stub::StartProgram({product});
+        while (stub::FindProcess(product, true) != pid)
+            std::this_thread::yield();
+        return pid;
+    }
+
+    std::vector<pid_t> ProductPids() {
+        std::vector<pid_t> pids;
+        std::istringstream lines(ReadFile(dir / "product-log"));
+        for (std::string word, pid; lines >> word >> pid;)
+            pids.push_back(std::stoi(pid));
+        return pids;
+    }
+
+    stub::UpdateAgent Agent(std::function<bool()> stopping = [] { return false; }) {
+        stub::AgentSetup setup;
+        setup.start = {agent, ""};
+        setup.own = &own;
+        setup.runtime = stub::RuntimeFolder().value_or("");
+        setup.ui = &ui;
+        setup.notify = [this](int code, int value) {
+            notified.push_back({code, value});
+        };
+        setup.stopping = stopping;
+        setup.overrides = overrides;
+        setup.connected = stub::IsConnected;
+        setup.now = [] {
+            return kNow;
+        };
+        return stub::UpdateAgent(setup);
+    }
+
+    // Waits for something another process brings about, at most a minute.
+    static bool WaitFor(const std::function<bool()>& condition) {
+        for (int i = 0; i < 6000 && !condition(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return condition();
+    }
+
+    bool ProductRuns() { return stub::IsProcessRunning(product); }
+
+    stub::VersionRecord Record() { return *stub::VersionRecord::Load(record); }
+
+    std::vector<std::string> EngineArgs() {
+        std::vector<std::string> args;
+        std::istringstream lines(ReadFile(dir / "engine-record"));
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("arg ", 0) == 0)
+                args.push_back(line.substr(4));
+        return args;
+    }
+
+    ScratchFolder dir;
+    TestHttpServer server;
+    std::string agent = dir / "agent/X_kelp-agent";
+    std::string record = dir / "agent/kelp.original";
+    std::string product = dir / "product/kelp-product";
+    TestUi ui;
+    stub::TransientOverrides overrides;
+    std::vector<std::pair<int, int>> notified;
+    stub::TGFileInfo own{""};
+};
+
+} // namespace
+
+TEST_F(AutoUpdateTest, ProbeDownloadsStopsInstallsRecordsAndRestarts) {
+    const pid_t first = StartProduct();
+    ASSERT_TRUE(Agent().PerformShot(false));
+
+    const std::vector<std::pair<int, int>> expected = {{40, 1}, {40, 2}, {41, 1},
+                                                       {41, 2}, {42, 1}, {42, 2}};
+    EXPECT_EQ(notified, expected);
+    int status = 0;
+    EXPECT_EQ(waitpid(first, &status, 0), first);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    const auto args = EngineArgs();
+    EXPECT_NE(std::find(args.begin(), args.end(), "/AutoUpdateProg"), args.end());
+    EXPECT_NE(std::find(args.begin(), args.end(), "/OriginalInfoFile=" + dir / "agent/kelp.ini"),
+              args.end());
+    EXPECT_EQ(Record().versionOriginal, 4);
+    EXPECT_EQ(Record().stamp, "new");
+    EXPECT_EQ(Record().probeSecondsLast, kNow);
+    EXPECT_EQ(Record().reAskSecondsLast, kNow);
+    EXPECT_FALSE(fs::exists(dir / "agent/setup-4.bin"));
+    ASSERT_TRUE(WaitFor([&] { return ProductPids().size() == 2; }));
+    EXPECT_NE(ProductPids()[1], first);
+    EXPECT_TRUE(ui.boxes.shown.empty());
+}
+
+TEST_F(AutoUpdateTest, APackageWithAnotherTokenIsRefusedAndTheProductLeftAlone) {
+    Pack("secret-2");
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    ASSERT_EQ(ui.boxes.shown.size(), 1u);
+    EXPECT_EQ(ui.boxes.shown[0].kind, "error");
+    EXPECT_EQ(ui.boxes.shown[0].text, "Bad Secret Token!");
+    EXPECT_TRUE(ProductRuns());
+    EXPECT_FALSE(fs::exists(dir / "engine-record"));
+    EXPECT_FALSE(fs::exists(dir / "agent/setup-4.bin"));
+    // Not acted on: the next probe offers it again.
+    EXPECT_EQ(Record().versionOriginal, 3);
+    EXPECT_EQ(Record().stamp, "old");
+    EXPECT_EQ(Record().reAskSecondsLast, 0);
+    EXPECT_EQ(Record().probeSecondsLast, kNow);
+}
+
+TEST_F(AutoUpdateTest, ADroppedDownloadIsResumedAtTheNextProbe) {
+    Resource dropped;
+    dropped.file = dir / "site/setup-4.bin";
+    dropped.dropAfter = 20000;
+    // A download resumes only a file the server names by its time.
+    dropped.lastModified = "Wed, 09 Dec 2026 10:00:00 GMT";
+    server.Set("/site/setup-4.bin", dropped);
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    EXPECT_TRUE(ProductRuns()) << "no shutdown before the package is here";
+    EXPECT_EQ(Record().stamp, "old");
+    EXPECT_EQ(Record().reAskSecondsLast, 0);
+
+    Resource whole;
+    whole.file = dir / "site/setup-4.bin";
+    whole.lastModified = dropped.lastModified;
+    server.Set("/site/setup-4.bin", whole);
+    server.ClearRequests();
+    ui.boxes.shown.clear();
+    EXPECT_TRUE(Agent().PerformShot(false));
+    EXPECT_EQ(Record().versionOriginal, 4);
+    bool resumed = false;
+    for (const auto& request : server.Requests())
+        resumed |= request.path == "/site/setup-4.bin" && request.range == "bytes=20000-";
+    EXPECT_TRUE(resumed);
+    EXPECT_TRUE(WaitFor([&] { return ProductPids().size() == 2; }));
+}
+
+TEST_F(AutoUpdateTest, HostileNamesAndBasesFetchNothing) {
+    const std::string site = dir / "site";
+    struct Case {
+        const char* what;
+        std::string overrides;
+    } cases[] = {
+        {"a path as name", "NameOfUpdateFile=../../.bashrc\n"},
+        {"the record as name", "NameOfUpdateFile=kelp.original\n"},
+        {"the agent as name", "NameOfUpdateFile=kelp-agent\n"},
+        {"a file:// base", "DownloadURL_UPDATE=file://" + site + "\n"},
+        {"a local base in a description from the site", "DownloadURL_UPDATE=" + site + "\n"},
+    };
+    StartProduct();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Describe("Using WM_QUIT", c.overrides);
+        notified.clear();
+        EXPECT_FALSE(Agent().PerformShot(false));
+        EXPECT_EQ(notified, (std::vector<std::pair<int, int>>{{40, 1}, {40, 2}}));
+        EXPECT_TRUE(ProductRuns());
+        for (const auto& request : server.Requests())
+            EXPECT_EQ(request.path, "/info/kelp.ini") << request.method;
+        server.ClearRequests();
+    }
+    EXPECT_EQ(Record().versionOriginal, 3);
+    EXPECT_FALSE(fs::exists(dir / ".bashrc"));
+    std::vector<std::string> agentFiles;
+    for (const auto& entry : fs::directory_iterator(dir / "agent"))
+        agentFiles.push_back(entry.path().filename().string());
+    std::sort(agentFiles.begin(), agentFiles.end());
+    EXPECT_EQ(agentFiles, (std::vector<std::string>{"X_kelp-agent", "kelp.ini", "kelp.original"}));
+}
+
+TEST_F(AutoUpdateTest, AStopWhileWaitingForTheProductInstallsNothing) {
+    Describe("Issue a Message Box");
+    StartProduct();
+    int asked = 0;
+    ui.boxes.beforeAnswer = [&asked] {
+        ++asked;
+    };
+    ui.boxes.answers = {false};
+    EXPECT_FALSE(Agent([&asked] { return asked > 0; }).PerformShot(false));
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(ProductRuns());
+    EXPECT_FALSE(fs::exists(dir / "engine-record"));
+    EXPECT_EQ(Record().versionOriginal, 3);
+    EXPECT_FALSE(fs::exists(dir / "agent/setup-4.bin"));
+}
+
+TEST_F(AutoUpdateTest, AUserWhoDeclinesTheDownloadIsAskedAgainOnlyLater) {
+    overrides.Set(stub::TransientOverrides::ConfirmDownload, 1);
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    ASSERT_EQ(ui.boxes.shown.size(), 1u);
+    EXPECT_EQ(ui.boxes.shown[0].kind, "yesno");
+    EXPECT_TRUE(ProductRuns());
+    for (const auto& request : server.Requests())
+        EXPECT_TRUE(request.path == "/info/kelp.ini" || request.method == "HEAD")
+            << "the package is not fetched";
+    EXPECT_EQ(Record().versionOriginal, 3);
+    EXPECT_EQ(Record().stamp, "new");
+    EXPECT_EQ(Record().reAskSecondsLast, kNow);
+    ui.boxes.shown.clear();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    EXPECT_TRUE(ui.boxes.shown.empty()) << "the same stamp is too early";
+}

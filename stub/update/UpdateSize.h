@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/ProcessLog.h"
+
+#include <cstdint>
+#include <string>
+
+namespace stub {
+
+// The size of name below base: the local file's when the base counts as local and the file
+// is there (IsLocalBase), else what the server announces when network calls are allowed, else
+// -1.
+std::int64_t UpdateFileSize(const std::string& base, const std::string& name,
+                            bool descriptionWasLocal, bool networkAllowed, const LogSink& log = {});
+
+} // namespace stub
