@@ -33,14 +33,7 @@ const std::array<QString, PaymentList::kColumns> PaymentList::kHeaders = {
 
 void PaymentList::reload(DBAccess& db) {
     *this = PaymentList();
-    if (const std::optional<RecordSet> totals = db.Query(kTotalsQuery);
-        totals && totals->rowCount() > 0) {
-        count_ = totals->value(0, QStringLiteral("totalNum")).toString();
-        if (count_ != QStringLiteral("0"))
-            total_ = formatAmount(
-                fenToAmount(totals->value(0, QStringLiteral("totalFen")).toLongLong()));
-        capital_ = convertToCapital(removeThousandSeparators(total_));
-    }
+    totals_ = BatchTotals::query(db, kTotalsQuery);
     rows_ = db.Query(kListQuery);
     if (!rows_)
         return;

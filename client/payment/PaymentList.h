@@ -1,5 +1,6 @@
 #pragma once
 
+#include "amount/BatchTotals.h"
 #include "store/RecordSet.h"
 
 #include <QString>
@@ -37,15 +38,13 @@ public:
     // Rows of the grid, the header row included (at least 2).
     qsizetype gridRowCount() const { return 1 + std::max<qsizetype>(1, size()); }
 
-    const QString& countText() const { return count_; }
-    const QString& totalText() const { return total_; }
-    const QString& capitalText() const { return capital_; }
+    const QString& countText() const { return totals_.count; }
+    const QString& totalText() const { return totals_.total; }
+    const QString& capitalText() const { return totals_.capital; }
 
 private:
     // The list query's rows as fetched; cells are read from them when shown.
     std::optional<RecordSet> rows_;
     std::array<int, kColumns - 1> sources_{};
-    QString count_ = QStringLiteral("0");
-    QString total_ = QStringLiteral("0.00");
-    QString capital_;
+    BatchTotals totals_;
 };

@@ -30,14 +30,7 @@ QString storedAmountText(const QVariant& value) {
 
 void LaborageList::reload(DBAccess& db) {
     *this = LaborageList();
-    if (const std::optional<RecordSet> totals = db.Query(kTotalsQuery);
-        totals && totals->rowCount() > 0) {
-        count_ = totals->value(0, QStringLiteral("totalNum")).toString();
-        if (count_ != QStringLiteral("0"))
-            total_ = formatAmount(
-                fenToAmount(totals->value(0, QStringLiteral("totalFen")).toLongLong()));
-        capital_ = convertToCapital(removeThousandSeparators(total_));
-    }
+    totals_ = BatchTotals::query(db, kTotalsQuery);
     rows_ = db.Query(kListQuery);
     if (!rows_)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "amount/BatchTotals.h"
 #include "store/RecordSet.h"
 
 #include <QString>
@@ -36,16 +37,14 @@ public:
     // Whether the grid shows an instruction: more than one row and a serial in row 1.
     bool showsInstructions() const { return !cell(1, kSerialColumn).trimmed().isEmpty(); }
 
-    const QString& countText() const { return count_; }
-    const QString& totalText() const { return total_; }
-    const QString& capitalText() const { return capital_; }
+    const QString& countText() const { return totals_.count; }
+    const QString& totalText() const { return totals_.total; }
+    const QString& capitalText() const { return totals_.capital; }
 
 private:
     std::optional<RecordSet> rows_;
     std::array<int, kColumns - 1> sources_{};
-    QString count_ = QStringLiteral("0");
-    QString total_ = QStringLiteral("0.00");
-    QString capital_;
+    BatchTotals totals_;
 };
 
 // A stored amount as text: a numeric column may hand back a floating-point value, which is
