@@ -1,7 +1,5 @@
 #include "payroll/LaborageList.h"
 
-#include "amount/AmountConvert.h"
-#include "amount/AmountFen.h"
 #include "amount/AmountText.h"
 #include "store/DBAccess.h"
 
