@@ -3,6 +3,7 @@
 #include "files/FileChoosers.h"
 #include "page/FixedColumnTable.h"
 #include "page/GridTableModel.h"
+#include "page/PageCommands.h"
 #include "page/StatusPanels.h"
 #include "payment/PaymentEditing.h"
 #include "payment/PaymentFileCommands.h"
@@ -17,6 +18,8 @@
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -65,7 +68,8 @@ PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, Q
     grid_->setModel(model_);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     setColumnWidths(*grid_);
-    connect(grid_, &QTableView::doubleClicked, this, [this] { menuUpdateB2BRec_Click(); });
+    connect(grid_, &QTableView::doubleClicked, this,
+            std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this));
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         menuPaymentB2B_->popup(grid_->viewport()->mapToGlobal(at));
     });
@@ -88,43 +92,34 @@ PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, Q
 
 void PaymentTab::buildMenu() {
     menuPaymentB2B_->setObjectName(QStringLiteral("menuPaymentB2B"));
-    const struct {
-        const char* name;
-        const char* text;
-        void (PaymentTab::*run)();
-    } entries[] = {
-        {"menuNewB2BRec", "新增指令", &PaymentTab::menuNewB2BRec_Click},
-        {"menuUpdateB2BRec", "修改或删除指令", &PaymentTab::menuUpdateB2BRec_Click},
-        {"menuDelB2BRec", "删除指令", &PaymentTab::menuDelB2BRec_Click},
-        {"menuWriteB2BFile", "生成上传文件", &PaymentTab::menuWriteB2BFile_Click},
-    };
-    for (const auto& entry : entries) {
-        QAction* action = menuPaymentB2B_->addAction(QString::fromUtf8(entry.text));
-        action->setObjectName(QLatin1String(entry.name));
-        connect(action, &QAction::triggered, this, [this, run = entry.run] { (this->*run)(); });
-    }
+    addMenuCommands(
+        menuPaymentB2B_,
+        {
+            {"menuNewB2BRec", "新增指令", std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
+            {"menuUpdateB2BRec", "修改或删除指令",
+             std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
+            {"menuDelB2BRec", "删除指令", std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
+            {"menuWriteB2BFile", "生成上传文件",
+             std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
+        });
 }
 
 void PaymentTab::buildButtons(QHBoxLayout* row) {
-    const struct {
-        const char* name;
-        const char* text;
-        void (PaymentTab::*run)();
-    } buttons[] = {
-        {"PaymentB2B_cmdNewBut", "新增指令", &PaymentTab::menuNewB2BRec_Click},
-        {"PaymentB2B_cmdUpdateBut", "修改或删除指令", &PaymentTab::menuUpdateB2BRec_Click},
-        {"PaymentB2B_cmdDeleteBut", "删除指令", &PaymentTab::menuDelB2BRec_Click},
-        {"PaymentB2B_cmdWriteB2BFileBut", "生成上传文件", &PaymentTab::menuWriteB2BFile_Click},
-        {"PaymentB2B_cmdLoadB2BFileBut", "导入上传文件", &PaymentTab::cmdLoadB2BFileBut_Click},
-        {"PaymentB2B_cmdPayAccSetup", "付款账户", &PaymentTab::cmdPayAccSetup_Click},
-    };
-    for (const auto& button : buttons) {
-        auto* widget = new QPushButton(QString::fromUtf8(button.text), this);
-        widget->setObjectName(QLatin1String(button.name));
-        connect(widget, &QPushButton::clicked, this, [this, run = button.run] { (this->*run)(); });
-        row->addWidget(widget);
-    }
-    row->addStretch(1);
+    addButtonCommands(this, row,
+                      {
+                          {"PaymentB2B_cmdNewBut", "新增指令",
+                           std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
+                          {"PaymentB2B_cmdUpdateBut", "修改或删除指令",
+                           std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
+                          {"PaymentB2B_cmdDeleteBut", "删除指令",
+                           std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
+                          {"PaymentB2B_cmdWriteB2BFileBut", "生成上传文件",
+                           std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
+                          {"PaymentB2B_cmdLoadB2BFileBut", "导入上传文件",
+                           std::bind_front(&PaymentTab::cmdLoadB2BFileBut_Click, this)},
+                          {"PaymentB2B_cmdPayAccSetup", "付款账户",
+                           std::bind_front(&PaymentTab::cmdPayAccSetup_Click, this)},
+                      });
 }
 
 void PaymentTab::resetPaymentB2B() {
@@ -195,7 +190,7 @@ void PaymentTab::menuWriteB2BFile_Click() {
 void PaymentTab::cmdLoadB2BFileBut_Click() {
     loadPaymentFile(
         db_, messages_, list_, [this] { return getOpenFileName(messages_, QStringLiteral("plz")); },
-        [this] { resetPaymentB2B(); });
+        std::bind_front(&PaymentTab::resetPaymentB2B, this));
 }
 
 void PaymentTab::cmdPayAccSetup_Click() {

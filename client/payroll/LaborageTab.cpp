@@ -3,6 +3,7 @@
 #include "files/FileChoosers.h"
 #include "page/FixedColumnTable.h"
 #include "page/GridTableModel.h"
+#include "page/PageCommands.h"
 #include "page/StatusPanels.h"
 #include "payroll/LaborageEditing.h"
 #include "payroll/PayrollFileCommands.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -48,7 +51,8 @@ LaborageTab::LaborageTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
         grid_->setColumnWidth(column, kColumnWidths[column]);
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     grid_->setColumnHidden(LaborageList::kSerialColumn, true);
-    connect(grid_, &QTableView::doubleClicked, this, [this] { menuUpdateLaborage_Click(); });
+    connect(grid_, &QTableView::doubleClicked, this,
+            std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this));
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { menuLaborage_->popup(grid_->viewport()->mapToGlobal(at)); });
 
@@ -68,42 +72,33 @@ LaborageTab::LaborageTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
 
 void LaborageTab::buildMenu() {
     menuLaborage_->setObjectName(QStringLiteral("menuLaborage"));
-    const struct {
-        const char* name;
-        const char* text;
-        void (LaborageTab::*run)();
-    } entries[] = {
-        {"menuNewLaborage", "新增指令", &LaborageTab::menuNewLaborage_Click},
-        {"menuUpdateLaborage", "修改或删除指令", &LaborageTab::menuUpdateLaborage_Click},
-        {"menuDeleteLaborage", "删除指令", &LaborageTab::menuDeleteLaborage_Click},
-        {"menuWriteLaborageFile", "生成上传文件", &LaborageTab::menuWriteLaborageFile_Click},
-    };
-    for (const auto& entry : entries) {
-        QAction* action = menuLaborage_->addAction(QString::fromUtf8(entry.text));
-        action->setObjectName(QLatin1String(entry.name));
-        connect(action, &QAction::triggered, this, [this, run = entry.run] { (this->*run)(); });
-    }
+    addMenuCommands(menuLaborage_,
+                    {
+                        {"menuNewLaborage", "新增指令",
+                         std::bind_front(&LaborageTab::menuNewLaborage_Click, this)},
+                        {"menuUpdateLaborage", "修改或删除指令",
+                         std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this)},
+                        {"menuDeleteLaborage", "删除指令",
+                         std::bind_front(&LaborageTab::menuDeleteLaborage_Click, this)},
+                        {"menuWriteLaborageFile", "生成上传文件",
+                         std::bind_front(&LaborageTab::menuWriteLaborageFile_Click, this)},
+                    });
 }
 
 void LaborageTab::buildButtons(QHBoxLayout* row) {
-    const struct {
-        const char* name;
-        const char* text;
-        void (LaborageTab::*run)();
-    } buttons[] = {
-        {"Laborage_cmdNewBut", "新增指令", &LaborageTab::menuNewLaborage_Click},
-        {"Laborage_cmdUpdateBut", "修改或删除指令", &LaborageTab::menuUpdateLaborage_Click},
-        {"Laborage_cmdDeleteBut", "删除指令", &LaborageTab::menuDeleteLaborage_Click},
-        {"Laborage_cmdWriteFileBut", "生成上传文件", &LaborageTab::menuWriteLaborageFile_Click},
-        {"Laborage_cmdLoadFileBut", "导入上传文件", &LaborageTab::cmdLoadLaborageFile_Click},
-    };
-    for (const auto& button : buttons) {
-        auto* widget = new QPushButton(QString::fromUtf8(button.text), this);
-        widget->setObjectName(QLatin1String(button.name));
-        connect(widget, &QPushButton::clicked, this, [this, run = button.run] { (this->*run)(); });
-        row->addWidget(widget);
-    }
-    row->addStretch(1);
+    addButtonCommands(this, row,
+                      {
+                          {"Laborage_cmdNewBut", "新增指令",
+                           std::bind_front(&LaborageTab::menuNewLaborage_Click, this)},
+                          {"Laborage_cmdUpdateBut", "修改或删除指令",
+                           std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this)},
+                          {"Laborage_cmdDeleteBut", "删除指令",
+                           std::bind_front(&LaborageTab::menuDeleteLaborage_Click, this)},
+                          {"Laborage_cmdWriteFileBut", "生成上传文件",
+                           std::bind_front(&LaborageTab::menuWriteLaborageFile_Click, this)},
+                          {"Laborage_cmdLoadFileBut", "导入上传文件",
+                           std::bind_front(&LaborageTab::cmdLoadLaborageFile_Click, this)},
+                      });
 }
 
 void LaborageTab::resetLaborage() {
@@ -178,5 +173,5 @@ void LaborageTab::menuWriteLaborageFile_Click() {
 void LaborageTab::cmdLoadLaborageFile_Click() {
     loadPayrollFile(
         db_, messages_, list_, [this] { return getOpenFileName(messages_, QStringLiteral("dfz")); },
-        [this] { resetLaborage(); });
+        std::bind_front(&LaborageTab::resetLaborage, this));
 }
