@@ -77,6 +77,15 @@ std::vector<std::uint8_t> SecretKeyBytes(const std::string& text) {
     return bytes;
 }
 
+bool SeedMatchesPublicHalf(const SecretKey& key) {
+    std::array<std::uint8_t, 32> pub{};
+    std::array<std::uint8_t, 64> derived{};
+    crypto_sign_seed_keypair(pub.data(), derived.data(), key.key.data());
+    bool same = sodium_memcmp(derived.data(), key.key.data(), derived.size()) == 0;
+    sodium_memzero(derived.data(), derived.size());
+    return same;
+}
+
 } // namespace
 
 SecretKey::~SecretKey() {
@@ -111,8 +120,7 @@ SecretKey GenerateKey() {
 
 std::string KeyIdText(const KeyId& id) {
     char text[17];
-    std::snprintf(text, sizeof text, "%016llX",
-                  static_cast<unsigned long long>(GetLittle(id.data())));
+    std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(GetLittle(id.data())));
     return text;
 }
 
@@ -184,7 +192,11 @@ SecretKey ReadSecretKey(const std::string& text, const std::string& passphrase) 
     std::memcpy(key.id.data(), hidden, key.id.size());
     std::memcpy(key.key.data(), hidden + 8, key.key.size());
     auto sum = KeyChecksum(key);
-    bool sound = sodium_memcmp(sum.data(), hidden + 8 + 64, sum.size()) == 0;
+    const std::uint8_t* stored = hidden + 8 + 64;
+    // The minisign tool leaves the checksum of a key without passphrase zero.
+    bool sound = sodium_memcmp(sum.data(), stored, sum.size()) == 0 ||
+                 (!encrypted && sodium_is_zero(stored, kChecksumBytes));
+    sound = sound && SeedMatchesPublicHalf(key);
     sodium_memzero(bytes.data(), bytes.size());
     if (!sound)
         throw SigningError(encrypted ? "wrong passphrase for the secret key"

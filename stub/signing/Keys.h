@@ -36,7 +36,7 @@ KdfLimits InteractiveLimits(); // cheap, for tests
 
 SecretKey GenerateKey();
 
-// The key id as the minisign tool shows it: 16 upper-case hex digits.
+// The key id as the minisign tool shows it: upper-case hex, without leading zeros.
 std::string KeyIdText(const KeyId& id);
 // The base64 line alone, and the whole .pub file.
 std::string PublicKeyLine(const PublicKey& key);

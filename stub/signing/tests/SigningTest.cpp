@@ -1,3 +1,4 @@
+#include "signing/Base64.h"
 #include "signing/Keys.h"
 #include "signing/Signature.h"
 #include "signing/SigningError.h"
@@ -79,6 +80,19 @@ TEST_F(SigningTest, WrongPassphraseAndDamagedKeysAreRefused) {
     for (const std::string& text : {std::string(""), std::string("untrusted comment: x\n"),
                                     std::string("untrusted comment: x\n!!!!\n"), plain})
         EXPECT_THROW(ReadPublicKey(text), SigningError) << text;
+}
+
+// Without a passphrase the checksum may be left zero; then the seed must give the public half.
+TEST_F(SigningTest, KeyWithoutPassphraseAndZeroChecksum) {
+    constexpr std::size_t kSecretAt = 62, kChecksumAt = 126, kBytes = 158;
+    auto bytes = FromBase64(Line(SecretKeyFileText(key, std::nullopt), 1), kBytes, "key");
+    std::fill(bytes.begin() + kChecksumAt, bytes.end(), 0);
+    auto text = [&bytes] {
+        return "untrusted comment: k\n" + ToBase64(bytes.data(), bytes.size()) + "\n";
+    };
+    EXPECT_EQ(ReadSecretKey(text(), "").key, key.key);
+    bytes[kSecretAt + 40] ^= 1;
+    EXPECT_THROW(ReadSecretKey(text(), ""), SigningError);
 }
 
 TEST_F(SigningTest, ASignatureHoldsForItsFileAndKeyAndReturnsTheTrustedComment) {
