@@ -1,5 +1,6 @@
 #include "tools/SigningCommands.h"
 
+#include "platform/FileSystem.h"
 #include "signing/Keys.h"
 #include "signing/Signature.h"
 #include "signing/SigningError.h"
@@ -77,7 +78,7 @@ void WriteWhole(const std::string& path, const std::string& text, mode_t mode) {
     int fd = mkstemp(temp.data());
     if (fd < 0)
         throw std::runtime_error("cannot write " + path + ": " + std::strerror(errno));
-    bool written = fchmod(fd, mode) == 0 &&
+    bool written = fchmod(fd, ModeAfterUmask(mode)) == 0 &&
                    write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
                    fsync(fd) == 0;
     int error = errno;
