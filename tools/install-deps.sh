@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libgl-dev
     libzip-dev libxlsxwriter-dev poppler-utils
     fonts-noto-cjk fonts-droid-fallback gzip python3 xvfb curl openssl
-    time
+    time libsodium-dev minisign
     clang libclang-rt-14-dev
 )
 missing=()

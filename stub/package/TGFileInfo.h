@@ -9,7 +9,15 @@
 namespace stub {
 
 // The settings block items, by index.
-enum class SettingsItem { UpdateBaseUrl = 0, InfoFileName, AgentFileName, SecretToken, Background };
+// UpdatePublicKey comes last, so that readers which know only the items before it ignore it.
+enum class SettingsItem {
+    UpdateBaseUrl = 0,
+    InfoFileName,
+    AgentFileName,
+    SecretToken,
+    Background,
+    UpdatePublicKey
+};
 // The download block items, by index.
 enum class DownloadItem {
     DownloadBaseUrl = 0,
@@ -51,6 +59,8 @@ public:
     // Settings item 1 without its extensions, plus ".original".
     std::string VersionRecordName() const;
     bool Background() const { return Setting(SettingsItem::Background) == "1"; }
+    // The base64 line of the publisher's minisign public key; empty when the package has none.
+    std::string UpdatePublicKey() const { return Setting(SettingsItem::UpdatePublicKey); }
     bool AlwaysDownload() const { return Download(DownloadItem::AlwaysDownload) == "1"; }
 
     std::uint32_t SpaceRequiredFor(const std::string& path) const;

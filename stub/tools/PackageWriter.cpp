@@ -41,7 +41,8 @@ struct PackEntry {
 
 std::string Settings(const PackOptions& o) {
     return "|" + o.updateBaseUrl + "|" + o.infoFileName + "|" + o.agentFileName + "|" +
-           ScrambleToken(o.secretToken) + "|" + (o.background ? "1" : "0") + "|";
+           ScrambleToken(o.secretToken) + "|" + (o.background ? "1" : "0") + "|" +
+           (o.updatePublicKey.empty() ? "" : o.updatePublicKey + "|");
 }
 
 std::string DownloadSettings(const PackOptions& o) {

@@ -21,6 +21,7 @@ struct PackOptions {
     std::string agentFileName = ".exe";
     std::string secretToken;
     bool background = false;
+    std::string updatePublicKey; // base64 line; empty: the settings item is left out
     bool hasDownload = false;
     std::string downloadBaseUrl;
     std::string downloadFileName;

@@ -8,6 +8,7 @@
 #include "package/TGFileInfo.h"
 #include "platform/ProcessLog.h"
 #include "tools/PackageWriter.h"
+#include "tools/SigningCommands.h"
 
 #include <ctime>
 #include <filesystem>
@@ -25,6 +26,9 @@ constexpr const char* kHelp = R"(Usage:
   stubpack list PACKAGE
   stubpack verify PACKAGE
   stubpack extract PACKAGE DEST [--force-prompt] [--verbose]
+  stubpack keygen -p PUBKEY -s SECKEY [-W] [-f]
+  stubpack sign -s SECKEY FILE [-t TRUSTED_COMMENT]
+  stubpack verify-signature -p PUBKEY FILE [-x SIGFILE]
   stubpack --help
 
 create  writes a package behind a copy of the stub program. Each INPUT is a file (packed under
@@ -33,6 +37,16 @@ list    shows the trailer, the settings, the languages and every packed file.
 verify  checks every volume's checksum, inflates every block and checks every file name;
         exit status 0 when the package is sound.
 extract writes the package's files into DEST through the same engine as the stub.
+keygen  makes an Ed25519 key pair in minisign's format: the public key in PUBKEY, the secret
+        key in SECKEY, protected by a passphrase (asked twice on the terminal, or taken from
+        the environment variable STUBPACK_PASSPHRASE), or by none with -W; -f replaces
+        existing key files.
+sign    writes FILE.minisig, a minisign signature of FILE (checkable with minisign -V);
+        the passphrase of SECKEY as for keygen. -t sets the trusted comment (default:
+        timestamp, file name).
+verify-signature
+        checks FILE.minisig (or -x SIGFILE) against FILE and PUBKEY and shows the trusted
+        comment; exit status 0 only when the signature holds.
 
 Options of create:
   -o, --output PATH        the package (the first volume) to write; required
@@ -47,6 +61,8 @@ Options of create:
   --agent-name NAME        settings item AgentFileName (default ".exe")
   --token TEXT             settings item SecretToken, stored scrambled (default empty)
   --background             settings item Background = 1: extract and run hidden
+  --update-key PUBKEY      settings item UpdatePublicKey: the public key (from a keygen or
+                           minisign .pub file) whose signatures updates must carry
   --download-url URL       adds the download block: DownloadBaseUrl
   --download-file NAME     download block: DownloadFileName
   --always-download        download block: AlwaysDownload = 1
@@ -194,6 +210,10 @@ PackOptions ParseCreate(const std::vector<std::string>& args) {
          [](PackOptions& p, const std::string& v) {
              p.secretToken = v;
          }},
+        {"--update-key",
+         [](PackOptions& p, const std::string& v) {
+             p.updatePublicKey = PublicKeyLineOf(v);
+         }},
         {"--download-url",
          [](PackOptions& p, const std::string& v) {
              p.downloadBaseUrl = v, p.hasDownload = true;
@@ -305,6 +325,8 @@ int List(const std::string& package, std::ostream& out, std::ostream& err) {
         << "AgentFileName:  " << info.Setting(SettingsItem::AgentFileName) << "\n"
         << "SecretToken:    " << info.Setting(SettingsItem::SecretToken, true) << "\n"
         << "Background:     " << info.Setting(SettingsItem::Background) << "\n";
+    if (!info.UpdatePublicKey().empty())
+        out << "UpdatePublicKey: " << info.UpdatePublicKey() << "\n";
     if (t.InfoBlockCount > 2)
         out << "Download:       " << info.Download(DownloadItem::DownloadBaseUrl) << " "
             << info.Download(DownloadItem::DownloadFileName)
@@ -442,6 +464,12 @@ int RunStubpack(const std::vector<std::string>& args, std::ostream& out, std::os
             return Verify(rest[0], out, err);
         if (command == "extract")
             return Extract(rest, out, err);
+        if (command == "keygen")
+            return Keygen(rest, out);
+        if (command == "sign")
+            return Sign(rest, out);
+        if (command == "verify-signature")
+            return VerifySignature(rest, out, err);
         Usage("unknown command " + command);
     } catch (const std::invalid_argument& e) {
         err << "stubpack: " << e.what() << "\nTry 'stubpack --help'.\n";

@@ -1,49 +1,19 @@
 #include "package/Descramble.h"
+#include "package/ListText.h"
 #include "package/TGFileInfo.h"
 #include "testsupport/CraftedPackage.h"
 #include "tools/Scramble.h"
+#include "tools/tests/ProgramRun.h"
 
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 using namespace stub;
 using namespace stubtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-// Runs a program as a user would, with no terminal on standard input.
-Outcome RunProgram(const ScratchFolder& dir, std::vector<std::string> args) {
-    const std::string out = dir / "stdout.txt";
-    const std::string err = dir / "stderr.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv;
-    for (auto& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    int status = -1;
-    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0)
-        waitpid(child, &status, 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-}
 
 class StubpackTest : public ::testing::Test {
 protected:
@@ -101,23 +71,43 @@ TEST(Scramble, DescramblingReturnsEveryToken) {
 TEST_F(StubpackTest, HelpExplainsEveryOption) {
     auto help = Stubpack({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* option : {"create",           "list",
-                               "verify",           "extract",
-                               "--output",         "--stub",
-                               "--engine",         "--language",
-                               "--update-url",     "--info-file",
-                               "--agent-name",     "--token",
-                               "--background",     "--download-url",
-                               "--download-file",  "--always-download",
-                               "--download-token", "--download-size",
-                               "--announce-temp",  "--span-cd",
-                               "--busy-bar",       "--debug-log",
-                               "--web-package",    "--confirm-download",
-                               "--make-agent",     "--agent",
-                               "--no-checksum",    "--store",
-                               "--deflate",        "--level",
-                               "--volume-size",    "--force-prompt",
-                               "--verbose"})
+    for (const char* option : {"create",
+                               "list",
+                               "verify",
+                               "extract",
+                               "--output",
+                               "--stub",
+                               "--engine",
+                               "--language",
+                               "--update-url",
+                               "--info-file",
+                               "--agent-name",
+                               "--token",
+                               "--background",
+                               "--download-url",
+                               "--download-file",
+                               "--always-download",
+                               "--download-token",
+                               "--download-size",
+                               "--announce-temp",
+                               "--span-cd",
+                               "--busy-bar",
+                               "--debug-log",
+                               "--web-package",
+                               "--confirm-download",
+                               "--make-agent",
+                               "--agent",
+                               "--no-checksum",
+                               "--store",
+                               "--deflate",
+                               "--level",
+                               "--volume-size",
+                               "--force-prompt",
+                               "--verbose",
+                               "keygen",
+                               "sign",
+                               "verify-signature",
+                               "--update-key"})
         EXPECT_NE(help.out.find(std::string(option) + " "), std::string::npos) << option;
 
     auto wrong = Stubpack({"create", "--no-such-option"});
@@ -286,4 +276,47 @@ TEST_F(StubpackTest, ExecutableImageGetsTheEndMarkerAndToleratesAppendedBytes) {
     auto extract = Stubpack({"extract", package, dir / "out"});
     ASSERT_EQ(extract.code, 0) << extract.err;
     EXPECT_EQ(ReadFile(dir / "out/sub/noise.bin"), ReadFile(dir / "in/sub/noise.bin"));
+}
+
+TEST_F(StubpackTest, UpdateKeyIsAnExtraSettingsItemThatOlderReadersSkip) {
+    ASSERT_EQ(Stubpack({"keygen", "-W", "-p", dir / "k.pub", "-s", dir / "k.key"}).code, 0);
+    const std::string keyLine =
+        ReadFile(dir / "k.pub").substr(ReadFile(dir / "k.pub").find('\n') + 1);
+    const std::string plain = dir / "plain.exe";
+    const std::string keyed = dir / "keyed.exe";
+    ASSERT_EQ(Create(plain, {"--token", "t"}).code, 0);
+    auto created = Create(keyed, {"--token", "t", "--update-key", dir / "k.pub"});
+    ASSERT_EQ(created.code, 0) << created.err;
+
+    TGFileInfo before(plain);
+    TGFileInfo after(keyed);
+    EXPECT_EQ(before.UpdatePublicKey(), "");
+    EXPECT_EQ(after.UpdatePublicKey() + "\n", keyLine);
+    // The token is scrambled afresh each time; everything else of the settings is the same, and
+    // a package without the key has exactly the items it had before.
+    const std::string token = ListItem(before.SettingsBlock(), 3);
+    EXPECT_EQ(before.SettingsBlock(), "|http://|.info|.exe|" + token + "|0|");
+    EXPECT_EQ(after.SettingsBlock(), "|http://|.info|.exe|" + ListItem(after.SettingsBlock(), 3) +
+                                         "|0|" + after.UpdatePublicKey() + "|");
+    EXPECT_EQ(fs::file_size(keyed) - fs::file_size(plain),
+              after.SettingsBlock().size() - before.SettingsBlock().size());
+    EXPECT_EQ(after.Setting(SettingsItem::Background), "0");
+    EXPECT_EQ(after.Setting(SettingsItem::SecretToken, true), "t");
+
+    auto list = Stubpack({"list", keyed});
+    EXPECT_NE(list.out.find("UpdatePublicKey: " + after.UpdatePublicKey() + "\n"),
+              std::string::npos)
+        << list.out;
+    EXPECT_EQ(Stubpack({"list", plain}).out.find("UpdatePublicKey"), std::string::npos);
+    EXPECT_EQ(Stubpack({"verify", keyed}).code, 0);
+    auto run = RunProgram(dir, {keyed, "--extract", dir / "dest"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    ExpectSameFiles(dir / "dest");
+
+    WriteFile(dir / "bad.pub", "untrusted comment: x\nnot base64\n");
+    auto refused = Create(dir / "bad.exe", {"--update-key", dir / "bad.pub"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.err.find("bad.pub: the public key is not valid"), std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(dir / "bad.exe"));
 }
