@@ -238,3 +238,26 @@ TEST_F(AgentRolesTest, AnIdleWorkingAgentAnswersCommandsAndEndsOnAClose) {
 }
 
 } // namespace
+
+TEST_F(AgentRolesTest, AfterAnUpdateTheWorkingAgentHandsOverToAFreshCopy) {
+    const std::string overrides = "|255|255|255|255|0|255|";
+    EXPECT_EQ(RunToEnd({plain, "/WM_MSG=4711:2000", "/TEST=0", "/TRANSIENT=" + overrides}), 0);
+    ASSERT_TRUE(WaitFor([&] { return Heard(43); }));
+    const pid_t first = WorkingPid();
+    EXPECT_EQ(stub::VersionRecord::Load(record)->versionOriginal, 4);
+    const std::string log = ReadFile(dir / "agent/X_kelp-agent.log");
+    EXPECT_NE(log.find(" X .. WinExec - " + plain + " /_ZZ=99 /WAIT=10 /TRANSIENT=" + overrides),
+              std::string::npos)
+        << log;
+
+    // The restarted plain agent waits ten seconds, then puts a fresh working copy in place.
+    ASSERT_TRUE(WaitFor([&] { return kill(first, 0) != 0; })) << "the old agent ended";
+    ASSERT_TRUE(WaitFor([&] { return stub::EndpointExists(runtime, kWorkingClass); }));
+    heard.clear();
+    EXPECT_EQ(RunToEnd({plain, "/WM_MSG=4711:2000"}), 0);
+    ASSERT_TRUE(WaitFor([&] { return WorkingPid() > 0; }));
+    EXPECT_NE(WorkingPid(), first);
+    EXPECT_TRUE(fs::exists(working));
+    ASSERT_EQ(kill(WorkingPid(), SIGTERM), 0);
+    ASSERT_TRUE(WaitFor([&] { return Heard(43); }));
+}
