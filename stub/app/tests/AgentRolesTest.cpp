@@ -251,7 +251,8 @@ TEST_F(AgentRolesTest, AfterAnUpdateTheWorkingAgentHandsOverToAFreshCopy) {
         << log;
 
     // The restarted plain agent waits ten seconds, then puts a fresh working copy in place.
-    ASSERT_TRUE(WaitFor([&] { return kill(first, 0) != 0; })) << "the old agent ended";
+    ASSERT_TRUE(WaitFor([&] { return !stub::EndpointExists(runtime, kWorkingClass); }))
+        << "the old agent ended";
     ASSERT_TRUE(WaitFor([&] { return stub::EndpointExists(runtime, kWorkingClass); }));
     heard.clear();
     EXPECT_EQ(RunToEnd({plain, "/WM_MSG=4711:2000"}), 0);
