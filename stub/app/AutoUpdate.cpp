@@ -122,7 +122,12 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
         const std::int64_t reAskBefore = input.record.reAskSecondsLast;
         WriteRecordTime(recordPath_, "ReAskSecondsLast", now);
         WriteRecordValue(recordPath_, "Stamp", input.description.stamp);
-        const auto outcome = PerformAutoUpdate(input.description, local, manualCheck);
+        UpdateOutcome outcome = UpdateOutcome::NotInstalled;
+        // An announcement only: its window is not part of this agent, and it must never install.
+        if (input.description.autoInform)
+            ProcessLog("PerformAutoInform() - END FALSE");
+        else
+            outcome = PerformAutoUpdate(input.description, local, manualCheck);
         installed = outcome == UpdateOutcome::Installed;
         // A download that failed is tried again at the next probe, resuming what came.
         if (outcome == UpdateOutcome::DownloadFailed) {
