@@ -13,7 +13,7 @@
 
 #include <QElapsedTimer>
 
-#include <fcntl.h>
+#include <cerrno>
 #include <filesystem>
 #include <strings.h>
 #include <sys/stat.h>
@@ -59,10 +59,14 @@ bool WriteWorkingCopy(const std::string& own, const std::string& target, std::st
     const std::string temporary = target + ".new-" + std::to_string(getpid());
     std::error_code ec;
     fs::remove(temporary, ec);
-    if (!fs::copy_file(own, temporary, ec) || chmod(temporary.c_str(), 0755) != 0 ||
-        (fs::rename(temporary, target, ec), ec)) {
-        *error = ec ? ec.message() : "the copy could not be made executable";
-        fs::remove(temporary, ec);
+    if (fs::copy_file(own, temporary, ec) && chmod(temporary.c_str(), 0755) == 0)
+        fs::rename(temporary, target, ec);
+    else if (!ec)
+        ec = std::error_code(errno, std::generic_category());
+    if (ec) {
+        *error = ec.message();
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
         return false;
     }
     return true;
