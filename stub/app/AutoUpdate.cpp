@@ -72,15 +72,10 @@ std::string UpdateAgent::ProductName(const UpdateDescription& description) const
     return record ? record->programName : std::string();
 }
 
-bool UpdateAgent::PerformShot(bool manualCheck) {
-    const std::int64_t now = setup_.now();
-    ProcessLog(" Fire  " + ReadableUpdateTime(now));
-    busy_ = 1;
-    Notify(40, 1);
-    const TGFileInfo& own = *setup_.own;
+CycleDownloadResult UpdateAgent::DownloadInfoFile() {
     CycleDownloadRequest info;
     info.kind = CycleFile::Info;
-    info.base = setup_.testMode ? setup_.testUrl : own.Setting(SettingsItem::UpdateBaseUrl);
+    info.base = SiteUrl();
     info.name = fs::path(infoPath_).filename().string();
     info.agentFolder = folder_;
     // The site's address is the agent's own setting: a local folder there is trusted.
@@ -88,7 +83,19 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
     info.networkAllowed = Network(info.base);
     info.debugLog = setup_.debugLog;
     Debug("TestMode=" + Flag(setup_.testMode));
-    const auto fetched = DownloadForCycle(info);
+    return DownloadForCycle(info);
+}
+
+std::string UpdateAgent::SiteUrl() const {
+    return setup_.testMode ? setup_.testUrl : setup_.own->Setting(SettingsItem::UpdateBaseUrl);
+}
+
+bool UpdateAgent::PerformShot(bool manualCheck) {
+    const std::int64_t now = setup_.now();
+    ProcessLog(" Fire  " + ReadableUpdateTime(now));
+    busy_ = 1;
+    Notify(40, 1);
+    const auto fetched = DownloadInfoFile();
     Notify(40, 2);
     WriteRecordTime(recordPath_, "ProbeSecondsLast", now);
 
@@ -115,7 +122,12 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
         const std::int64_t reAskBefore = input.record.reAskSecondsLast;
         WriteRecordTime(recordPath_, "ReAskSecondsLast", now);
         WriteRecordValue(recordPath_, "Stamp", input.description.stamp);
-        const auto outcome = PerformAutoUpdate(input.description, local, manualCheck);
+        UpdateOutcome outcome = UpdateOutcome::NotInstalled;
+        // An announcement only: its window is not part of this agent, and it must never install.
+        if (input.description.autoInform)
+            ProcessLog("PerformAutoInform() - END FALSE");
+        else
+            outcome = PerformAutoUpdate(input.description, local, manualCheck);
         installed = outcome == UpdateOutcome::Installed;
         // A download that failed is tried again at the next probe, resuming what came.
         if (outcome == UpdateOutcome::DownloadFailed) {
@@ -125,7 +137,7 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
         ProcessLog(" ==== PerformShot-2 ====");
     }
     if (manualCheck && code != kDecisionOk) {
-        const bool connected = Network(info.base);
+        const bool connected = Network(SiteUrl());
         ProcessLog(" TestMode=" + Flag(setup_.testMode) + " InternetConnected=" + Flag(connected));
         auto& boxes = setup_.ui->Boxes();
         if (setup_.testMode || connected) {

@@ -5,6 +5,7 @@
 #include "app/TransientOverrides.h"
 #include "package/TGFileInfo.h"
 #include "platform/ProcessLog.h"
+#include "update/CycleDownload.h"
 #include "update/UpdateDescription.h"
 
 #include <cstdint>
@@ -44,6 +45,10 @@ public:
     bool PerformShot(bool manualCheck);
     UpdateOutcome PerformAutoUpdate(const UpdateDescription& description, bool descriptionLocal,
                                     bool manualCheck);
+    // The description only, into the agent's folder.
+    CycleDownloadResult DownloadInfoFile();
+    // The update site: the test address in test mode.
+    std::string SiteUrl() const;
     int Busy() const { return busy_; }
 
     std::string Folder() const { return folder_; }

@@ -56,9 +56,6 @@ public:
                  info.CurrentLanguageName()) {}
 
     int Run() {
-        if (info_.IsAgent())
-            return Fail(texts_.Text("AgentRole", "This file is an update agent; its update cycle "
-                                                 "is not part of this stub yet."));
         std::string fault;
         const auto runtime = RuntimeFolder(&fault);
         if (!runtime)

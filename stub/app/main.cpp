@@ -1,5 +1,6 @@
 // The setup stub: runs the setup carried behind its own program image, or extracts it into a
 // named folder.
+#include "app/AgentRoles.h"
 #include "app/ConsoleMessageBoxes.h"
 #include "app/ConsoleSetupUi.h"
 #include "app/QtSetupUi.h"
@@ -30,6 +31,9 @@ constexpr const char* kUsage =
     "       stub --extract DEST extract the package into the folder DEST (made when missing)\n"
     "Switches: /hide (no windows), /OriginExe=PATH, /SpanDiskFName1=PATH, /SpanCdLvl=N; every\n"
     "other argument is passed on to the installation engine.\n"
+    "An update agent (a package made with --agent) named as its AgentFileName makes and starts\n"
+    "its working copy X_<name> and relays /STOP=N, /WM_MSG=WINDOW:MESSAGE, /TEST=N and\n"
+    "/TRANSIENTx=LIST to it (/WAIT=S, /_ZZ=99, /TRANSIENT=LIST, /DELAY=N when making it).\n"
     "Exit status: the engine's exit code; 0 when the user said no or a setup from the same\n"
     "file runs already; 1 on any failure; 2 on wrong use or when the program carries no\n"
     "package.\n";
@@ -110,7 +114,9 @@ int Setup(int argc, char** argv) {
         ui = std::make_unique<stub::ConsoleSetupUi>();
     }
     stub::WatchCloseSignals();
-    const int code = stub::RunSetupStub({own, *tail}, *info, *ui);
+    const stub::StubStart start{own, *tail};
+    const int code =
+        info->IsAgent() ? stub::RunAgent(start, *info, *ui) : stub::RunSetupStub(start, *info, *ui);
     stub::ProcessLog(" ==== STUB END ====> " + commandLine + "<");
     stub::ProcessLog("");
     return code;

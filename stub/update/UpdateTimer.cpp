@@ -34,6 +34,7 @@ TickPlan UpdateTimer::Tick(const VersionRecord& record, bool testMode, std::int6
         return plan;
     const int status = ShotTimeStatus(periodicOn_, probeRequested_, record, testMode, now);
     probeRequested_ = false;
+    plan.status = status;
     if (status == 2)
         periodicOn_ = false;
     plan.manual = manualLevel_ == 1;

@@ -13,6 +13,7 @@ struct TickPlan {
     bool probe = false;
     bool ask = false;    // ask the probe question first; "no" drops the probe
     bool manual = false; // a check the user asked for: messages on every outcome
+    int status = -1;     // the shot time status, -1 before the counter reached 1
 };
 
 // The working agent's clock of ticks: a delay given at start, the stop countdown, requested

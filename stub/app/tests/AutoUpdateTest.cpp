@@ -308,3 +308,22 @@ TEST_F(AutoUpdateTest, AUserWhoDeclinesTheDownloadIsAskedAgainOnlyLater) {
     EXPECT_FALSE(Agent().PerformShot(false));
     EXPECT_TRUE(ui.boxes.shown.empty()) << "the same stamp is too early";
 }
+
+TEST_F(AutoUpdateTest, AnAnnouncementInstallsNothing) {
+    Resource description;
+    description.body = "[General]\nAutoInform=1\n[AutoInform]\nNameOfInformFile=setup-4.bin\n"
+                       "SizeOfInformFile=" +
+                       std::to_string(fs::file_size(dir / "site/setup-4.bin")) +
+                       "\n[NewSetup]\nDownloadURL_UPDATE=" + server.Url("/site") +
+                       "\nNameOfUpdateFile=setup-4.bin\nSizeOfUpdateFile=" +
+                       std::to_string(fs::file_size(dir / "site/setup-4.bin")) +
+                       "\nShutDownMethod=Using WM_QUIT\nRunningProcess=<InstallDir>/kelp-product\n"
+                       "VersionNew=4\nStamp=new\n";
+    server.Set("/info/kelp.ini", description);
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    EXPECT_TRUE(ProductRuns());
+    EXPECT_FALSE(fs::exists(dir / "engine-record"));
+    EXPECT_EQ(Record().versionOriginal, 3);
+    EXPECT_EQ(notified, (std::vector<std::pair<int, int>>{{40, 1}, {40, 2}}));
+}

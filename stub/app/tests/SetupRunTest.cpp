@@ -311,14 +311,20 @@ TEST_F(SetupRunTest, ATerminationSignalClosesTheRunAndRemovesItsFolder) {
     WriteFile(dir / "release", "");
 }
 
-TEST_F(SetupRunTest, AnUpdateAgentOrADownloadPackageSaysWhatItCannotDoYet) {
-    for (const char* flag : {"--agent", "--web-package"}) {
-        Pack({flag});
-        auto run = Run({});
-        EXPECT_EQ(run.code, 1) << flag;
-        EXPECT_NE(run.err.find("not part of this stub yet"), std::string::npos) << flag << run.err;
-        EXPECT_FALSE(fs::exists(dir / "record"));
-    }
+TEST_F(SetupRunTest, ADownloadPackageSaysWhatItCannotDoYet) {
+    Pack({"--web-package"});
+    auto run = Run({});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("not part of this stub yet"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "record"));
+}
+
+TEST_F(SetupRunTest, AnUpdateAgentUnderAnotherNameRunsNothing) {
+    Pack({"--agent", "--agent-name", "kelp-agent"});
+    auto run = Run({});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("runs only under its own name"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "record"));
 }
 
 TEST_F(SetupRunTest, OnlyTheCopyFromRemovableMediaRemovesItself) {
