@@ -1,4 +1,5 @@
-#include <QProcess>
+#include "cli/tests/RunCli.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -6,21 +7,8 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-// payslipdesk-cli from the staged program folder, as a child process.
 CliRun amount(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
-              QStringList{QStringLiteral("amount")} + arguments);
-    EXPECT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
-    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
+    return runCli(QStringList{QStringLiteral("amount")} + arguments);
 }
 
 QString q(const char* text) {

@@ -1,3 +1,4 @@
+#include "cli/tests/RunCli.h"
 #include "testsupport/TempProgramFolder.h"
 
 #include <QProcess>
@@ -5,21 +6,12 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString err;
-};
-
 // payslipdesk-cli from the staged program folder on a copy of the delivered database
 // (password 12345678).
 class ChangePasswordCli : public ::testing::Test {
 protected:
     CliRun cli(const QStringList& arguments) const {
-        QProcess process;
-        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
-                      QStringList{"--home", home_.folder()} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+        return runCli(QStringList{"--home", home_.folder()} + arguments);
     }
     static QString box(const char* text) {
         return QStringLiteral("澄川银行企业网上银行批量制单工具v1.2: ") + QString::fromUtf8(text) +

@@ -1,3 +1,5 @@
+#include "cli/tests/RunCli.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -8,12 +10,6 @@ namespace {
 // payslipdesk-cli from the staged program folder, run as a child process.
 class CliTest : public ::testing::Test {
 protected:
-    struct Run {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
     void copyDeliveredDatabase() const {
@@ -22,20 +18,13 @@ protected:
     }
     QString database() const { return dir.filePath("userdb.db"); }
 
-    static Run cli(const QStringList& arguments) {
-        QProcess process;
-        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    static CliRun cli(const QStringList& arguments) { return runCli(arguments); }
 
     QTemporaryDir dir;
 };
 
 TEST_F(CliTest, HelpNamesOptionsAndCommands) {
-    const Run run = cli({"--help"});
+    const CliRun run = cli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* word :
          {"--home DIR", "--yes", "--version", "login PASSWORD", "password OLD NEW"})
@@ -43,14 +32,14 @@ TEST_F(CliTest, HelpNamesOptionsAndCommands) {
 }
 
 TEST_F(CliTest, VersionIsOnePointTwo) {
-    const Run run = cli({"--version"});
+    const CliRun run = cli({"--version"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QStringLiteral("payslipdesk-cli 1.2\n"));
 }
 
 TEST_F(CliTest, BadUsageExitsWithTwo) {
     EXPECT_EQ(cli({}).exitCode, 2);
-    const Run unknown = cli({"--home", dir.path(), "frobnicate"});
+    const CliRun unknown = cli({"--home", dir.path(), "frobnicate"});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("frobnicate")));
     EXPECT_EQ(cli({"--home", dir.path(), "login"}).exitCode, 2);
@@ -58,14 +47,14 @@ TEST_F(CliTest, BadUsageExitsWithTwo) {
 
 TEST_F(CliTest, LoginChecksThePasswordOfTheNamedFolder) {
     copyDeliveredDatabase();
-    const Run right = cli({"--home", dir.path(), "login", "12345678"});
+    const CliRun right = cli({"--home", dir.path(), "login", "12345678"});
     EXPECT_EQ(right.exitCode, 0);
     EXPECT_EQ(right.out, QStringLiteral("登录密码正确\n"));
     EXPECT_EQ(right.err, QString());
-    const Run wrong = cli({"login", "--home=" + dir.path(), "87654321"});
+    const CliRun wrong = cli({"login", "--home=" + dir.path(), "87654321"});
     EXPECT_EQ(wrong.exitCode, 1);
     EXPECT_EQ(wrong.err, QStringLiteral("登录: 无效的登录密码，请重试!\n"));
-    const Run rule = cli({"--home", dir.path(), "login", "123456789"});
+    const CliRun rule = cli({"--home", dir.path(), "login", "123456789"});
     EXPECT_EQ(rule.exitCode, 1);
     EXPECT_EQ(rule.err, QStringLiteral("Error: 密码输入错误\n"));
 }
@@ -82,7 +71,7 @@ TEST_F(CliTest, HomeComesFromTheEnvironmentToo) {
 }
 
 TEST_F(CliTest, MissingDatabaseIsADatabaseError) {
-    const Run run = cli({"--home", dir.path(), "login", "12345678"});
+    const CliRun run = cli({"--home", dir.path(), "login", "12345678"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("Database error: 找不到数据库文件: ") + database() + '\n');
 }
@@ -92,7 +81,7 @@ TEST_F(CliTest, CorruptDatabaseIsADatabaseError) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(4096, 'x'));
     file.close();
-    const Run run = cli({"--home", dir.path(), "login", "12345678"});
+    const CliRun run = cli({"--home", dir.path(), "login", "12345678"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("Database error: 数据库文件无法打开或已损坏: ") + database() +
                            QStringLiteral(" (file is not a database)\n"));

@@ -1,3 +1,4 @@
+#include "cli/tests/RunCli.h"
 #include "testsupport/TempProgramFolder.h"
 
 #include <QDir>
@@ -11,19 +12,8 @@ namespace {
 // delivered database.
 class PaymentsCliTest : public ::testing::Test {
 protected:
-    struct Run {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
-    Run cli(const QStringList& arguments) const {
-        QProcess process;
-        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
-                      QStringList{"--home", home_.folder(), "payments"} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+    CliRun cli(const QStringList& arguments) const {
+        return runCli(QStringList{"--home", home_.folder(), "payments"} + arguments);
     }
     void sql(const char* statement) const { home_.sql(QString::fromUtf8(statement)); }
     int payments() const { return home_.count(QStringLiteral("payment")); }
@@ -42,7 +32,7 @@ protected:
 
 TEST_F(PaymentsCliTest, ListPrintsTheGridAndTheTotals) {
     addTwoPayments();
-    const Run run = cli({"list"});
+    const CliRun run = cli({"list"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
@@ -57,24 +47,24 @@ TEST_F(PaymentsCliTest, ListPrintsTheGridAndTheTotals) {
 TEST_F(PaymentsCliTest, WriteThenLoadRebuildsTheBatch) {
     addTwoPayments();
     const QString file = home_.path("batch.plz");
-    const Run written = cli({"write", file});
+    const CliRun written = cli({"write", file});
     EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
     EXPECT_TRUE(written.err.contains("批量支付文件生成完毕"));
     ASSERT_TRUE(QFile::exists(file));
 
-    const Run kept = cli({"write", file});
+    const CliRun kept = cli({"write", file});
     EXPECT_EQ(kept.exitCode, 1);
     EXPECT_TRUE(kept.err.contains("该文件名已经存在，是否覆盖原有文件?"));
-    const Run replaced = cli({"--yes", "write", file});
+    const CliRun replaced = cli({"--yes", "write", file});
     EXPECT_EQ(replaced.exitCode, 0) << replaced.err.toStdString();
 
-    const Run refused = cli({"load", file});
+    const CliRun refused = cli({"load", file});
     EXPECT_NE(refused.exitCode, 0);
     EXPECT_TRUE(refused.err.contains("文件导入时原有数据将被全部清空"));
     EXPECT_TRUE(refused.err.contains("--yes"));
 
     sql("update payment set remark='改过'");
-    const Run loaded = cli({"load", file, "--yes"});
+    const CliRun loaded = cli({"load", file, "--yes"});
     EXPECT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
     EXPECT_TRUE(loaded.err.contains("导入批量付款文件完毕"));
     EXPECT_EQ(payments(), 2);
@@ -83,7 +73,7 @@ TEST_F(PaymentsCliTest, WriteThenLoadRebuildsTheBatch) {
 
 TEST_F(PaymentsCliTest, FailuresExitNonZeroWithTheirMessages) {
     const QString file = home_.path("none.plz");
-    const Run empty = cli({"write", file});
+    const CliRun empty = cli({"write", file});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_TRUE(empty.err.contains("无指令需要生成批量支付文件"));
     EXPECT_FALSE(QFile::exists(file));
@@ -93,7 +83,7 @@ TEST_F(PaymentsCliTest, FailuresExitNonZeroWithTheirMessages) {
     bad.write("<?xml version=\"1.0\"?><BPFile><RecordList><Record><CurrencyType>02"
               "</CurrencyType></Record></RecordList></BPFile>");
     bad.close();
-    const Run currency = cli({"load", bad.fileName(), "--yes"});
+    const CliRun currency = cli({"load", bad.fileName(), "--yes"});
     EXPECT_EQ(currency.exitCode, 1);
     EXPECT_TRUE(currency.err.contains("第1条记录中的币种不支持，文件导入被中止"));
 
@@ -118,7 +108,7 @@ TEST_F(PaymentsCliTest, MissingOrUnreadableFilesAreNamedBeforeAnyQuestion) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const Run run = cli(c.arguments);
+        const CliRun run = cli(c.arguments);
         EXPECT_EQ(run.exitCode, 1);
         const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
         ASSERT_EQ(lines.size(), 1) << run.err.toStdString();
@@ -127,7 +117,7 @@ TEST_F(PaymentsCliTest, MissingOrUnreadableFilesAreNamedBeforeAnyQuestion) {
     }
 
     const QString nowhere = home_.path("no-such-folder/batch.plz");
-    const Run write = cli({"write", nowhere});
+    const CliRun write = cli({"write", nowhere});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_TRUE(write.err.contains("文件读写错误，批量支付文件生成失败"));
     EXPECT_TRUE(write.err.endsWith("无法写入文件：" + nowhere + "\n")) << write.err.toStdString();

@@ -1,3 +1,4 @@
+#include "cli/tests/RunCli.h"
 #include "testsupport/TempProgramFolder.h"
 
 #include <QFile>
@@ -10,19 +11,8 @@ namespace {
 // the delivered database.
 class PayrollCliTest : public ::testing::Test {
 protected:
-    struct Run {
-        int exitCode;
-        QString out;
-        QString err;
-    };
-
-    Run cli(const QStringList& arguments) const {
-        QProcess process;
-        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
-                      QStringList{"--home", home_.folder(), "payroll"} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+    CliRun cli(const QStringList& arguments) const {
+        return runCli(QStringList{"--home", home_.folder(), "payroll"} + arguments);
     }
     void sql(const char* statement) const { home_.sql(QString::fromUtf8(statement)); }
     void addTwoInstructions() const {
@@ -36,7 +26,7 @@ protected:
 
 TEST_F(PayrollCliTest, ListPrintsTheGridAndTheTotals) {
     addTwoInstructions();
-    const Run run = cli({"list"});
+    const CliRun run = cli({"list"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.toStdString(),
               "序号\t流水号\t账号\t户名\t金额\t备注\n"
@@ -48,25 +38,25 @@ TEST_F(PayrollCliTest, ListPrintsTheGridAndTheTotals) {
 TEST_F(PayrollCliTest, WriteThenLoadRebuildsTheBatch) {
     addTwoInstructions();
     const QString file = home_.path("batch.dfz");
-    const Run written = cli({"write", file});
+    const CliRun written = cli({"write", file});
     EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
     EXPECT_TRUE(written.err.contains("代发工资/代报销文件生成完毕"));
     ASSERT_TRUE(QFile::exists(file));
 
-    const Run kept = cli({"write", file});
+    const CliRun kept = cli({"write", file});
     EXPECT_EQ(kept.exitCode, 1);
     EXPECT_TRUE(kept.err.contains("该文件名已经存在，是否覆盖原有文件?"));
 
-    const Run refused = cli({"load", file});
+    const CliRun refused = cli({"load", file});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains("文件导入时原有数据将被全部清空"));
     EXPECT_TRUE(refused.err.contains("--yes"));
 
     sql("update laborage set remark='改过'");
-    const Run loaded = cli({"load", file, "--yes"});
+    const CliRun loaded = cli({"load", file, "--yes"});
     EXPECT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
     EXPECT_TRUE(loaded.err.contains("导入代发工资/代报销文件完毕"));
-    const Run listed = cli({"list"});
+    const CliRun listed = cli({"list"});
     EXPECT_TRUE(listed.out.contains("\t张三\t1,000.00\t工资\n"));
     EXPECT_TRUE(listed.out.contains("总笔数\t2\t总金额\t1,000.50\t"));
     EXPECT_EQ(home_.rows("select acc_no,acc_name from person_payee_acc order by acc_no"),
@@ -75,7 +65,7 @@ TEST_F(PayrollCliTest, WriteThenLoadRebuildsTheBatch) {
 
 TEST_F(PayrollCliTest, FailuresExitNonZeroWithTheirMessages) {
     const QString file = home_.path("none.dfz");
-    const Run empty = cli({"write", file});
+    const CliRun empty = cli({"write", file});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_TRUE(empty.err.contains("无指令需要生成代发工资/代报销文件"));
     EXPECT_FALSE(QFile::exists(file));
@@ -85,7 +75,7 @@ TEST_F(PayrollCliTest, FailuresExitNonZeroWithTheirMessages) {
     bad.write("<?xml version=\"1.0\"?><GZFile><Record><RecAcc>1</RecAcc><RecAccName>A"
               "</RecAccName><Money>1.234</Money></Record></GZFile>");
     bad.close();
-    const Run money = cli({"load", bad.fileName()});
+    const CliRun money = cli({"load", bad.fileName()});
     EXPECT_EQ(money.exitCode, 1);
     EXPECT_TRUE(money.err.contains("第1条记录中的金额格式错误，文件导入被中止"));
     EXPECT_EQ(home_.count("laborage"), 0);

@@ -1,3 +1,4 @@
+#include "cli/tests/RunCli.h"
 #include "config/GbkCodec.h"
 #include "sheets/tests/SheetMaker.h"
 #include "testsupport/TempProgramFolder.h"
@@ -12,17 +13,8 @@ namespace {
 // folder, run as a child process on a copy of the delivered database.
 class SheetCliTest : public ::testing::Test {
 protected:
-    struct Run {
-        int exitCode;
-        QString err;
-    };
-
-    Run cli(const QStringList& arguments) const {
-        QProcess process;
-        process.start(QStringLiteral(PSD_CLIENT_DIR "/payslipdesk-cli"),
-                      QStringList{"--home", home_.folder()} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    CliRun cli(const QStringList& arguments) const {
+        return runCli(QStringList{"--home", home_.folder()} + arguments);
     }
     QString path(const char* name) const { return home_.path(QString::fromUtf8(name)); }
     QStringList payroll() const {
@@ -36,7 +28,7 @@ TEST_F(SheetCliTest, PayrollImportReplacesOrAppendsAndRefusesABadRow) {
     writeBytes(path("gbk.csv"), *encodeGbk(QStringLiteral("姓名,卡号,实发金额\r\n"
                                                           "张三,6222000011111111,\"1,234.10\"\r\n"
                                                           "李四,6222000011112222,0.5\r\n")));
-    Run run = cli({"payroll", "import-sheet", path("gbk.csv")});
+    CliRun run = cli({"payroll", "import-sheet", path("gbk.csv")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("表格导入完毕，共导入2条指令"));
     EXPECT_EQ(payroll(),
@@ -80,7 +72,7 @@ TEST_F(SheetCliTest, PaymentsExportAndSummaryWriteTheirFiles) {
     makeXlsx(path("pay.xlsx"), {{"付款账号", "付款账户户名", "收款账号", "收款账户户名", "金额"},
                                 {"1001", "甲公司", "2001", "乙公司", 1234.1},
                                 {"1001", "甲公司", "2002", "丙公司", 0.1 + 0.2}});
-    Run run = cli({"payments", "import-sheet", path("pay.xlsx")});
+    CliRun run = cli({"payments", "import-sheet", path("pay.xlsx")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     run = cli({"payments", "export-sheet", path("out.xlsx")});
