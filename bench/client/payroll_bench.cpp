@@ -1,5 +1,6 @@
 // Writes and loads a payroll batch of 100 000 instructions and reloads the payroll tab with them,
 // printing the time of each step beside the payment figures.
+#include "bench/client/StepTiming.h"
 #include "config/SharedConfig.h"
 #include "files/ClientMessages.h"
 #include "page/StatusPanels.h"
@@ -22,24 +23,6 @@
 namespace {
 
 constexpr int kInstructions = 100000;
-
-// Wall-clock and processor time of one step; the machine may be shared, so both are printed.
-struct Timing {
-    double wall;
-    double cpu;
-};
-
-Timing seconds(const std::function<void()>& step) {
-    const auto start = std::chrono::steady_clock::now();
-    const std::clock_t cpuStart = std::clock();
-    step();
-    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-            static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
-}
-
-void report(const char* step, const Timing& timing) {
-    std::printf("  %-28s %7.3f s wall, %7.3f s processor\n", step, timing.wall, timing.cpu);
-}
 
 // The batch, with every second person already in the roster: the load adds the other half.
 bool fillBatch(const QString& database) {

@@ -1,5 +1,6 @@
 // Imports a 10 000-row payroll sheet (.xlsx written by libxlsxwriter, and the same rows as a GBK
 // .csv), then writes the batch back to .xlsx and as a PDF summary, printing the time of each step.
+#include "bench/client/StepTiming.h"
 #include "config/GbkCodec.h"
 #include "config/SharedConfig.h"
 #include "files/ClientMessages.h"
@@ -21,24 +22,6 @@
 namespace {
 
 constexpr int kRows = 10000;
-
-// Wall-clock and processor time of one step; the machine may be shared, so both are printed.
-struct Timing {
-    double wall;
-    double cpu;
-};
-
-Timing seconds(const std::function<void()>& step) {
-    const auto start = std::chrono::steady_clock::now();
-    const std::clock_t cpuStart = std::clock();
-    step();
-    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-            static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
-}
-
-void report(const char* step, const Timing& timing) {
-    std::printf("  %-34s %7.3f s wall, %7.3f s processor\n", step, timing.wall, timing.cpu);
-}
 
 QString account(int i) {
     return QStringLiteral("622200%1").arg(1000000000 + i);
