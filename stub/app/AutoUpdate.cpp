@@ -13,7 +13,9 @@
 #include "update/UpdateTime.h"
 #include "update/VersionRecord.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace stub {
 
@@ -23,6 +25,16 @@ namespace fs = std::filesystem;
 
 std::string Flag(bool value) {
     return value ? "TRUE" : "FALSE";
+}
+
+constexpr std::size_t kInformFileLimit = 1024 * 1024;
+
+std::string ReadInformFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text(kInformFileLimit, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return text;
 }
 
 std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
@@ -123,12 +135,12 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
         WriteRecordTime(recordPath_, "ReAskSecondsLast", now);
         WriteRecordValue(recordPath_, "Stamp", input.description.stamp);
         UpdateOutcome outcome = UpdateOutcome::NotInstalled;
-        // An announcement only: its window is not part of this agent, and it must never install.
-        if (input.description.autoInform)
-            ProcessLog("PerformAutoInform() - END FALSE");
-        else
+        if (input.description.autoInform) {
+            outcome = PerformAutoInform(input.description, local);
+        } else {
             outcome = PerformAutoUpdate(input.description, local, manualCheck);
-        installed = outcome == UpdateOutcome::Installed;
+            installed = outcome == UpdateOutcome::Installed;
+        }
         // A download that failed is tried again at the next probe, resuming what came.
         if (outcome == UpdateOutcome::DownloadFailed) {
             WriteRecordTime(recordPath_, "ReAskSecondsLast", reAskBefore);
@@ -154,6 +166,57 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
     }
     busy_ = 0;
     return installed;
+}
+
+UpdateOutcome UpdateAgent::PerformAutoInform(const UpdateDescription& description,
+                                             bool descriptionLocal) {
+    ProcessLog("PerformAutoInform() - START");
+    ProcessLog(" ==== PerformAutoInform-1 ====");
+    auto end = [](UpdateOutcome outcome) {
+        ProcessLog("PerformAutoInform() - END " + Flag(outcome == UpdateOutcome::Installed));
+        return outcome;
+    };
+    if (description.downloadUrlUpdate.empty() || description.nameOfInformFile.empty())
+        return end(UpdateOutcome::NotInstalled);
+    ProcessLog(" ==== PerformAutoInform-2 ====");
+    busy_ = 2;
+    Notify(41, 1);
+    CycleDownloadRequest request;
+    request.kind = CycleFile::Inform;
+    request.base = setup_.testMode ? setup_.testUrl : description.downloadUrlUpdate;
+    request.name = description.nameOfInformFile;
+    request.agentFolder = folder_;
+    request.localAllowed = descriptionLocal;
+    request.networkAllowed = Network(request.base);
+    request.ownToken = setup_.own->Setting(SettingsItem::SecretToken);
+    request.ownFiles = ownFiles_;
+    request.hooks.wait = [this](int ms) {
+        setup_.ui->Wait(ms);
+    };
+    request.hooks.closing = setup_.stopping;
+    request.debugLog = setup_.debugLog;
+    const auto inform = DownloadForCycle(request);
+    Notify(41, 2);
+    if (!inform.ok) {
+        ProcessLog("ERROR: " + inform.error);
+        setup_.ui->Boxes().ShowError(LiteralText(inform.error), RecordText("Error", ""), 0,
+                                     RecordText("BtnText", ""));
+        return end(UpdateOutcome::DownloadFailed);
+    }
+    ProcessLog(" ==== PerformAutoInform-3 ====");
+    InformWindowText window;
+    window.caption = RecordText("s34", "New Version");
+    window.button = RecordText("s35", "Download");
+    window.address = description.downloadUrlInform;
+    window.message = InformFileMessage(ReadInformFile(inform.path));
+    window.width = description.autoInformW > 0 ? description.autoInformW : 360;
+    window.height = std::max(description.autoInformH, 0);
+    if (!setup_.ui->ShowInform(window))
+        return end(UpdateOutcome::NotInstalled);
+    // Accepted: the same version is not announced again.
+    WriteRecordValue(recordPath_, "VersionOriginal", std::to_string(description.versionNew));
+    ProcessLog(" ==== PerformAutoInform-4 ====");
+    return end(UpdateOutcome::Installed);
 }
 
 bool UpdateAgent::ShutDown(const std::string& product, const std::string& method) {

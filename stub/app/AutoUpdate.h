@@ -31,7 +31,7 @@ struct AgentSetup {
 };
 
 enum class UpdateOutcome {
-    Installed,      // the engine acknowledged
+    Installed,      // the engine acknowledged (an announcement: the user accepted it)
     NotInstalled,   // declined, stopped, or the engine did not acknowledge
     DownloadFailed, // the package could not be fetched or failed its token check
 };
@@ -45,6 +45,8 @@ public:
     bool PerformShot(bool manualCheck);
     UpdateOutcome PerformAutoUpdate(const UpdateDescription& description, bool descriptionLocal,
                                     bool manualCheck);
+    // The announcement: the inform file fetched and shown; Installed when the user accepted it.
+    UpdateOutcome PerformAutoInform(const UpdateDescription& description, bool descriptionLocal);
     // The description only, into the agent's folder.
     CycleDownloadResult DownloadInfoFile();
     // The update site: the test address in test mode.

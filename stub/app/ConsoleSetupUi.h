@@ -15,6 +15,7 @@ public:
     void ShowProgress(bool shown) override;
     OnProgress ProgressCallback() override { return {}; }
     void Wait(int ms) override;
+    bool ShowInform(const InformWindowText& inform) override;
     bool CloseAsked() const override { return false; }
 
 private:

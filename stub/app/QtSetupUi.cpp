@@ -1,6 +1,7 @@
 #include "app/QtSetupUi.h"
 
 #include "app/EventWait.h"
+#include "app/InformWindow.h"
 
 namespace stub {
 
@@ -21,6 +22,11 @@ OnProgress QtSetupUi::ProgressCallback() {
 
 void QtSetupUi::Wait(int ms) {
     PumpFor(ms);
+}
+
+bool QtSetupUi::ShowInform(const InformWindowText& inform) {
+    InformWindow window(inform, OpenInformAddress);
+    return window.exec() == QDialog::Accepted;
 }
 
 } // namespace stub

@@ -16,6 +16,7 @@ public:
     void ShowProgress(bool shown) override { window_.setVisible(shown); }
     OnProgress ProgressCallback() override;
     void Wait(int ms) override;
+    bool ShowInform(const InformWindowText& inform) override;
     bool CloseAsked() const override { return window_.CloseAsked(); }
 
 private:

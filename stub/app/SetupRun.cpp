@@ -2,6 +2,8 @@
 
 #include "app/EngineCommand.h"
 #include "app/LanguageFile.h"
+#include "package/AgentCopy.h"
+#include "package/Descramble.h"
 #include "package/Extraction.h"
 #include "package/ListText.h"
 #include "package/PackageError.h"
@@ -16,7 +18,12 @@
 #include "platform/Programs.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/SelfRemoval.h"
+#include "update/Connectivity.h"
+#include "update/HttpDownload.h"
+#include "update/NotFoundPage.h"
+#include "update/UpdateNames.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <sys/stat.h>
@@ -117,8 +124,7 @@ public:
 private:
     int SetupRunOnce(long level) {
         if (info_.WebPackage())
-            return Fail(texts_.Text("WebPackage", "This package downloads its setup file, which is "
-                                                  "not part of this stub yet."));
+            return WebPackageRun();
         const auto spanDisk = SwitchValue(start_.tail, "/SpanDiskFName1=");
         ExtractionRequest request;
         request.source = spanDisk ? *spanDisk : start_.ownPath;
@@ -132,6 +138,74 @@ private:
         request.agentFileName =
             info_.MakeAgent() ? info_.Setting(SettingsItem::AgentFileName) : std::string();
         return ExtractAndStart(request);
+    }
+
+    // The setup file is fetched (or taken from beside the stub), checked and run as the package.
+    int WebPackageRun() {
+        const std::string name = info_.Download(DownloadItem::DownloadFileName);
+        if (const auto refused = RefusedUpdateFileName(name, {}); !refused.empty())
+            return Fail(LiteralText("Refused file name: " + refused));
+        if (info_.MakeAgent()) {
+            webAgent_ = info_.Setting(SettingsItem::AgentFileName);
+            if (const auto refused = RefusedUpdateFileName(webAgent_, {});
+                !webAgent_.empty() && !refused.empty())
+                return Fail(LiteralText("Refused file name: " + refused));
+        }
+        const std::string beside =
+            (std::filesystem::path(start_.ownPath).parent_path() / name).string();
+        ExtractionRequest request;
+        if (!info_.AlwaysDownload() && PathExists(beside)) {
+            request.source = beside;
+            return ExtractAndStart(request);
+        }
+        const bool background = SwitchValue(start_.tail, "/hide") || info_.Background();
+        ui_.SetProgressText(info_.LanguageText("s10"), Font());
+        if (info_.ConfirmDownload() && !background) {
+            const std::string size =
+                MbFigure(std::atoll(info_.Download(DownloadItem::DownloadSize).c_str()));
+            std::string question = info_.LanguageText("s11");
+            for (auto at = question.find("<SIZE>"); at != std::string::npos;
+                 at = question.find("<SIZE>", at + size.size()))
+                question.replace(at, 6, size);
+            if (!ui_.Boxes().AskYesNo(question, info_.LanguageText("Confirm"), info_.Charset(),
+                                      info_.LanguageText("BtnText")))
+                return 0;
+        }
+        const std::string url = info_.Download(DownloadItem::DownloadBaseUrl) + "/" + name;
+        if (!IsConnected(url))
+            return Fail(info_.LanguageText("s12"));
+        request.source = temp_.TempPath() + name;
+        DownloadHooks hooks;
+        if (!background) {
+            hooks.showWindow = [this] {
+                ui_.ShowProgress(true);
+            };
+            hooks.onProgress = ui_.ProgressCallback();
+        }
+        hooks.wait = [this](int ms) {
+            Wait(ms);
+        };
+        hooks.closing = [this] {
+            return ui_.CloseAsked() || CloseRequested();
+        };
+        std::string error;
+        const bool fetched = HttpDownloadFile(url, request.source, error, hooks);
+        Wait(0);
+        if (fetched &&
+            !TokensMatch(TGFileInfo(request.source).Download(DownloadItem::DownloadToken),
+                         info_.Download(DownloadItem::DownloadToken)))
+            error = NotFoundFileText(request.source, url, true, "Bad Secret Token!");
+        if (!error.empty()) {
+            ui_.ShowProgress(false);
+            std::error_code ignored;
+            std::filesystem::remove(request.source, ignored);
+            return Fail(LiteralText(error));
+        }
+        background_ = true;
+        const int code = ExtractAndStart(request);
+        std::error_code ignored;
+        std::filesystem::remove(request.source, ignored);
+        return code;
     }
 
     int ExtractAndStart(ExtractionRequest& request) {
@@ -200,6 +274,15 @@ private:
         if (result.engineEntry.empty()) {
             ui_.ShowProgress(false);
             return Fail(texts_.Text("NoEngine", "The package names no installation engine."));
+        }
+        if (!webAgent_.empty()) {
+            const std::string agent = (std::filesystem::path(destination) / webAgent_).string();
+            if (!WriteWebAgentCopy(InputFile(start_.ownPath), agent)) {
+                ui_.ShowProgress(false);
+                return Fail(texts_.TextWith(
+                    "AgentNotWritten", "<?><P><P>The update agent could not be written.", agent));
+            }
+            ProcessLog(Pid() + " New AU-Agent: " + agent);
         }
         return StartEngine(destination, result.engineEntry);
     }
@@ -293,6 +376,7 @@ private:
     const bool agent_;
     bool background_ = false;
     bool acknowledged_ = false;
+    std::string webAgent_; // the agent copy a web package writes beside what it extracted
     const StubStart& start_;
     const TGFileInfo& info_;
     SetupUi& ui_;

@@ -54,7 +54,7 @@ std::int64_t PackageEnd(const InputFile& file) {
     return static_cast<std::int64_t>(marker);
 }
 
-PackageTrailer ReadTrailer(const InputFile& file) {
+std::int64_t TrailerStart(const InputFile& file) {
     const std::int64_t end = PackageEnd(file);
     if (end < 4)
         throw PackageError(file.Path() + ": the file is too short to hold a package");
@@ -62,6 +62,12 @@ PackageTrailer ReadTrailer(const InputFile& file) {
     const std::int64_t start = end - length;
     if (length < 4 || start < 0)
         throw PackageError(file.Path() + ": the trailer length points outside the file");
+    return start;
+}
+
+PackageTrailer ReadTrailer(const InputFile& file) {
+    const std::int64_t start = TrailerStart(file);
+    const auto length = static_cast<std::int32_t>(PackageEnd(file) - start);
     const int used = std::min<std::int32_t>(kTrailerSize, length);
     std::array<unsigned char, kTrailerSize> bytes{};
     file.ReadExactly(start, bytes.data(), static_cast<std::size_t>(used - 4));

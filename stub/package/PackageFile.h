@@ -18,6 +18,9 @@ std::uint64_t EndOfPackageMarker(const InputFile& file);
 // Where the package ends: the marker when set, else the end of the file.
 std::int64_t PackageEnd(const InputFile& file);
 
+// Where the trailer starts: its length is the last word before the package end.
+std::int64_t TrailerStart(const InputFile& file);
+
 // Locates and reads the trailer; lengths or markers that point outside the file raise
 // PackageError.
 PackageTrailer ReadTrailer(const InputFile& file);

@@ -36,6 +36,12 @@ public:
     stub::OnProgress ProgressCallback() override { return {}; }
     void Wait(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     bool CloseAsked() const override { return false; }
+    bool ShowInform(const stub::InformWindowText& inform) override {
+        informs.push_back(inform);
+        return acceptInform;
+    }
+    std::vector<stub::InformWindowText> informs;
+    bool acceptInform = true;
 };
 
 void RunTool(const std::vector<std::string>& args) {
@@ -309,21 +315,65 @@ TEST_F(AutoUpdateTest, AUserWhoDeclinesTheDownloadIsAskedAgainOnlyLater) {
     EXPECT_TRUE(ui.boxes.shown.empty()) << "the same stamp is too early";
 }
 
-TEST_F(AutoUpdateTest, AnAnnouncementInstallsNothing) {
+// An announcement of version 4 whose inform file carries the given token and message.
+void Announce(TestHttpServer& server, const std::string& site, const std::string& token) {
+    Resource inform;
+    inform.body = "|" + token + "|x|y|z|Version 4 is out.\nSee the site.";
+    server.Set("/site/news.txt", inform);
     Resource description;
-    description.body = "[General]\nAutoInform=1\n[AutoInform]\nNameOfInformFile=setup-4.bin\n"
+    description.body = "[General]\nAutoInform=1\n[AutoInform]\nNameOfInformFile=news.txt\n"
                        "SizeOfInformFile=" +
-                       std::to_string(fs::file_size(dir / "site/setup-4.bin")) +
-                       "\n[NewSetup]\nDownloadURL_UPDATE=" + server.Url("/site") +
-                       "\nNameOfUpdateFile=setup-4.bin\nSizeOfUpdateFile=" +
-                       std::to_string(fs::file_size(dir / "site/setup-4.bin")) +
-                       "\nShutDownMethod=Using WM_QUIT\nRunningProcess=<InstallDir>/kelp-product\n"
+                       std::to_string(inform.body.size()) +
+                       "\nDownloadURL_INFORM=https://updates.example.com/kelp\nAutoInformH=300\n"
+                       "[NewSetup]\nDownloadURL_UPDATE=" +
+                       site +
+                       "\nNameOfUpdateFile=setup-4.bin\nSizeOfUpdateFile=0\n"
+                       "ShutDownMethod=Using WM_QUIT\nRunningProcess=<InstallDir>/kelp-product\n"
                        "VersionNew=4\nStamp=new\n";
     server.Set("/info/kelp.ini", description);
+}
+
+TEST_F(AutoUpdateTest, AnAcceptedAnnouncementIsShownRecordedAndInstallsNothing) {
+    Announce(server, server.Url("/site"), own.Setting(stub::SettingsItem::SecretToken));
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(false)) << "an announcement never restarts the agent";
+    ASSERT_EQ(ui.informs.size(), 1u);
+    EXPECT_EQ(ui.informs[0].caption, "New Version");
+    EXPECT_EQ(ui.informs[0].button, "Download");
+    EXPECT_EQ(ui.informs[0].address, "https://updates.example.com/kelp");
+    EXPECT_EQ(ui.informs[0].message, "Version 4 is out.\nSee the site.");
+    EXPECT_EQ(ui.informs[0].width, 360);
+    EXPECT_EQ(ui.informs[0].height, 300);
+    EXPECT_TRUE(ui.boxes.shown.empty());
+    EXPECT_TRUE(ProductRuns());
+    EXPECT_FALSE(fs::exists(dir / "engine-record"));
+    EXPECT_EQ(Record().versionOriginal, 4);
+    EXPECT_EQ(Record().stamp, "new");
+    EXPECT_EQ(notified, (std::vector<std::pair<int, int>>{{40, 1}, {40, 2}, {41, 1}, {41, 2}}));
+    for (const auto& request : server.Requests())
+        EXPECT_NE(request.path, "/site/setup-4.bin") << "the package is not fetched";
+}
+
+TEST_F(AutoUpdateTest, ADeclinedAnnouncementKeepsTheInstalledVersion) {
+    Announce(server, server.Url("/site"), own.Setting(stub::SettingsItem::SecretToken));
+    ui.acceptInform = false;
+    EXPECT_FALSE(Agent().PerformShot(false));
+    EXPECT_EQ(ui.informs.size(), 1u);
+    EXPECT_EQ(Record().versionOriginal, 3);
+    EXPECT_EQ(Record().stamp, "new") << "asked again only later";
+}
+
+TEST_F(AutoUpdateTest, AnInformFileWithAnotherTokenIsRefusedAndOfferedAgain) {
+    Announce(server, server.Url("/site"), "qwertyuiop");
     StartProduct();
     EXPECT_FALSE(Agent().PerformShot(false));
+    EXPECT_TRUE(ui.informs.empty());
+    ASSERT_EQ(ui.boxes.shown.size(), 1u);
+    EXPECT_EQ(ui.boxes.shown[0].kind, "error");
+    EXPECT_EQ(ui.boxes.shown[0].text, "Bad Secret Token!");
     EXPECT_TRUE(ProductRuns());
     EXPECT_FALSE(fs::exists(dir / "engine-record"));
     EXPECT_EQ(Record().versionOriginal, 3);
-    EXPECT_EQ(notified, (std::vector<std::pair<int, int>>{{40, 1}, {40, 2}}));
+    EXPECT_EQ(Record().stamp, "old");
+    EXPECT_FALSE(fs::exists(dir / "agent/news.txt"));
 }

@@ -1,4 +1,5 @@
 #include "app/BoxLayout.h"
+#include "app/InformWindow.h"
 #include "app/KMsgBox.h"
 #include "app/Markup.h"
 #include "app/ProgressWindow.h"
@@ -9,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
@@ -154,4 +156,58 @@ TEST(QtMessageBoxes, AnswersComeFromTheButtonPressed) {
     EXPECT_EQ(shown[0], "CONFIRM\n\nGo on?\n");
     EXPECT_EQ(shown[2], "ATTENTION\n\nInsert\n");
     EXPECT_EQ(shown[3], "ERROR\n\nBad CRC!\n");
+}
+
+TEST(InformWindow, ItsButtonOpensOnlyHttpAndHttpsAddresses) {
+    const struct {
+        const char* address;
+        bool opened;
+    } cases[] = {
+        {"https://updates.example.com/kelp", true},
+        {"http://updates.example.com/kelp", true},
+        {"file:///etc/passwd", false},
+        {"javascript:alert(1)", false},
+        {"kelp.html", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        InformWindowText text;
+        text.caption = "New Version";
+        text.button = "Download";
+        text.address = c.address;
+        text.message = "<b>Version 4</b> is out.";
+        text.height = 300;
+        std::vector<std::string> opened;
+        InformWindow window(text, [&opened](const std::string& address) {
+            opened.push_back(address);
+            return true;
+        });
+        QTimer::singleShot(0, [&window] {
+            EXPECT_EQ(window.findChild<QTextBrowser*>("informText")->toPlainText(),
+                      "<b>Version 4</b> is out.")
+                << "the message is shown as it stands";
+            EXPECT_EQ(window.width(), 360);
+            EXPECT_EQ(window.height(), 300);
+            window.findChild<QPushButton*>("informButton")->click();
+        });
+        EXPECT_EQ(window.exec(), QDialog::Accepted) << c.address;
+        EXPECT_EQ(opened,
+                  c.opened ? std::vector<std::string>{c.address} : std::vector<std::string>{})
+            << c.address;
+    }
+}
+
+TEST(InformWindow, ClosingItDeclinesAndOpensNothing) {
+    InformWindowText text;
+    text.address = "https://updates.example.com/kelp";
+    bool opened = false;
+    InformWindow window(text, [&opened](const std::string&) { return opened = true; });
+    QTimer::singleShot(0, [&window] { window.close(); });
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
+    EXPECT_FALSE(opened);
+}
+
+TEST(InformWindow, TheDesktopOpenerRefusesWhatTheButtonRefuses) {
+    EXPECT_FALSE(OpenInformAddress("file:///etc/passwd"));
+    EXPECT_FALSE(OpenInformAddress("javascript:alert(1)"));
 }

@@ -1,4 +1,5 @@
 #include "testsupport/CraftedPackage.h"
+#include "update/tests/TestHttpServer.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -311,12 +312,15 @@ TEST_F(SetupRunTest, ATerminationSignalClosesTheRunAndRemovesItsFolder) {
     WriteFile(dir / "release", "");
 }
 
-TEST_F(SetupRunTest, ADownloadPackageSaysWhatItCannotDoYet) {
-    Pack({"--web-package"});
-    auto run = Run({});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("not part of this stub yet"), std::string::npos) << run.err;
-    EXPECT_FALSE(fs::exists(dir / "record"));
+TEST_F(SetupRunTest, AWebPackageWithoutABareSetupFileNameRunsNothing) {
+    for (const char* name : {"", "../full.bin"}) {
+        Pack({"--web-package", "--download-url", "http://127.0.0.1:9/site", "--download-file",
+              name});
+        auto run = Run({});
+        EXPECT_EQ(run.code, 1);
+        EXPECT_NE(run.err.find("Refused file name"), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(dir / "record"));
+    }
 }
 
 TEST_F(SetupRunTest, AnUpdateAgentUnderAnotherNameRunsNothing) {
@@ -341,4 +345,69 @@ TEST_F(SetupRunTest, ADisplayThatDoesNotAnswerFallsBackToTheConsole) {
     auto run = Run({});
     EXPECT_EQ(run.code, 3) << run.err;
     EXPECT_NE(run.err.find("Extracting Files..."), std::string::npos) << run.err;
+}
+
+// A web package: a stub without files whose setup file lies on a server on 127.0.0.1.
+class WebPackageTest : public SetupRunTest {
+protected:
+    void SetUp() override {
+        SetupRunTest::SetUp();
+        fs::create_directories(dir / "site");
+        fs::create_directories(dir / "empty");
+    }
+
+    void Serve(const std::string& token) {
+        package = dir / "site/full.bin";
+        Pack({"--download-token", token});
+        Resource full;
+        full.file = package;
+        server.Set("/site/full.bin", full);
+        package = dir / "my cd/setup.exe";
+        const pid_t child = Start({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", package,
+                                   "--web-package", "--make-agent", "--agent-name", "kelp-agent",
+                                   "--download-url", server.Url("/site"), "--download-file",
+                                   "full.bin", "--download-token", "secret-1", dir / "empty"},
+                                  "web");
+        EXPECT_EQ(Wait(child), 0) << ReadFile(dir / "web.err");
+    }
+
+    bool Fetched() {
+        for (const auto& request : server.Requests())
+            if (request.path == "/site/full.bin")
+                return true;
+        return false;
+    }
+
+    TestHttpServer server;
+};
+
+TEST_F(WebPackageTest, DownloadsChecksAndRunsItsSetupFileWithTheAgentBeside) {
+    Serve("secret-1");
+    env.push_back("STUBTEST_ACK=1");
+    const auto run = Run({"/S"});
+    EXPECT_EQ(run.code, 7) << run.err;
+    EXPECT_TRUE(Fetched());
+    EXPECT_EQ(Recorded("file"), (std::vector<std::string>{"docs", "engine", "kelp-agent"}))
+        << ReadFile(dir / "record");
+    EXPECT_EQ(Recorded("arg").at(0), "/S");
+    EXPECT_TRUE(TempFolderEmpty()) << "the download and the extracted files are removed";
+}
+
+TEST_F(WebPackageTest, ASetupFileWithAnotherTokenIsNotRun) {
+    Serve("secret-2");
+    const auto run = Run({"/S"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("Bad Secret Token!"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "record"));
+    EXPECT_TRUE(TempFolderEmpty());
+}
+
+TEST_F(WebPackageTest, ASetupFileBesideTheStubIsTakenFromThere) {
+    Serve("secret-1");
+    fs::copy_file(dir / "site/full.bin", dir / "my cd/full.bin");
+    env.push_back("STUBTEST_ACK=1");
+    const auto run = Run({"/S"});
+    EXPECT_EQ(run.code, 7) << run.err;
+    EXPECT_FALSE(Fetched());
+    EXPECT_EQ(Recorded("file"), (std::vector<std::string>{"docs", "engine", "kelp-agent"}));
 }

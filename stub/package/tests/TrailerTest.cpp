@@ -1,12 +1,15 @@
+#include "package/AgentCopy.h"
 #include "package/PackageError.h"
 #include "package/PackageFile.h"
 #include "package/TGFileInfo.h"
 #include "testsupport/CraftedPackage.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace stub;
 using namespace stubtest;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -159,4 +162,55 @@ TEST_F(TrailerTest, MissingFileAndWrongMagicGiveEmptyInfo) {
     EXPECT_FALSE(wrong.HasPackage());
     EXPECT_EQ(wrong.LanguageBlock(), "");
     EXPECT_EQ(wrong.LanguageText("s0"), "Kelpset Installation Suite");
+}
+
+// A web package's agent copy: IsAgent set where the reader finds the trailer, whatever follows
+// the package; the copy keeps a long tail and drops a short one.
+TEST_F(TrailerTest, WebAgentCopyMarksTheTrailerTheReaderFinds) {
+    const struct {
+        std::size_t appended;
+        bool marker;
+        bool kept;
+    } cases[] = {
+        {0, false, false},   {0, true, false},    {9999, true, false},
+        {10000, true, true}, {25000, true, true},
+    };
+    for (const auto& c : cases) {
+        CraftedPackage crafted;
+        crafted.image = ExecutableImage();
+        crafted.trailer.WebPackage = 1;
+        crafted.trailer.FilesCount = 3;
+        std::string bytes = crafted.Bytes();
+        const std::size_t end = bytes.size();
+        if (c.marker)
+            SetMarker(bytes, end);
+        const std::string tail(c.appended, '\x07');
+        WriteFile(path, bytes + tail);
+        const std::string agent = dir / "agent";
+        ASSERT_TRUE(WriteWebAgentCopy(InputFile(path), agent)) << c.appended;
+
+        const std::string copy = ReadFile(agent);
+        ASSERT_EQ(copy.size(), c.kept ? end + c.appended : end) << c.appended;
+        EXPECT_EQ(copy.substr(end), c.kept ? tail : "") << "what follows is left as it was";
+        const PackageTrailer trailer = ReadTrailer(agent);
+        EXPECT_EQ(trailer.IsAgent, 1) << c.appended;
+        EXPECT_EQ(trailer.WebPackage, 1);
+        EXPECT_EQ(trailer.FilesCount, 3u);
+        std::string expected = bytes.substr(0, end);
+        expected[end - 5] = 1;
+        EXPECT_EQ(copy.substr(0, end), expected) << "only the IsAgent byte changes";
+        EXPECT_NE(fs::status(agent).permissions() & fs::perms::owner_exec, fs::perms::none);
+    }
+}
+
+TEST_F(TrailerTest, WebAgentCopyRefusesAFileWithoutItsField) {
+    CraftedPackage crafted;
+    crafted.trailer.TrailerLength = 60;
+    std::string bytes = crafted.Bytes();
+    bytes.replace(bytes.size() - 4, 4, Le32(60));
+    WriteFile(path, bytes);
+    EXPECT_FALSE(WriteWebAgentCopy(InputFile(path), dir / "agent"));
+    WriteFile(path, "ab");
+    EXPECT_FALSE(WriteWebAgentCopy(InputFile(path), dir / "agent"));
+    EXPECT_FALSE(fs::exists(dir / "agent"));
 }
