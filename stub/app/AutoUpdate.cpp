@@ -56,6 +56,8 @@ UpdateAgent::UpdateAgent(AgentSetup setup)
     const std::string agent = own.Setting(SettingsItem::AgentFileName);
     ownFiles_ = {agent, "X_" + agent, own.VersionRecordName(), infoName,
                  fs::path(setup_.start.ownPath).filename().string()};
+    if (own.UpdatePublicKey().empty())
+        Debug("Updates are unsigned: no UpdatePublicKey, the secret token alone is checked");
 }
 
 void UpdateAgent::Debug(const std::string& line) const {
@@ -93,6 +95,7 @@ CycleDownloadResult UpdateAgent::DownloadInfoFile() {
     // The site's address is the agent's own setting: a local folder there is trusted.
     info.localAllowed = true;
     info.networkAllowed = Network(info.base);
+    info.publicKey = setup_.own->UpdatePublicKey();
     info.debugLog = setup_.debugLog;
     Debug("TestMode=" + Flag(setup_.testMode));
     return DownloadForCycle(info);
@@ -190,6 +193,7 @@ UpdateOutcome UpdateAgent::PerformAutoInform(const UpdateDescription& descriptio
     request.networkAllowed = Network(request.base);
     request.ownToken = setup_.own->Setting(SettingsItem::SecretToken);
     request.ownFiles = ownFiles_;
+    request.publicKey = setup_.own->UpdatePublicKey();
     request.hooks.wait = [this](int ms) {
         setup_.ui->Wait(ms);
     };
@@ -295,11 +299,13 @@ UpdateOutcome UpdateAgent::PerformAutoUpdate(const UpdateDescription& descriptio
     request.kind = CycleFile::Update;
     request.base = setup_.testMode ? setup_.testUrl : description.downloadUrlUpdate;
     request.name = description.nameOfUpdateFile;
+    request.signedVersion = description.versionNew;
     request.agentFolder = folder_;
     request.localAllowed = descriptionLocal;
     request.networkAllowed = Network(request.base);
     request.ownToken = setup_.own->Setting(SettingsItem::SecretToken);
     request.ownFiles = ownFiles_;
+    request.publicKey = setup_.own->UpdatePublicKey();
     request.hooks.wait = [this](int ms) {
         setup_.ui->Wait(ms);
     };

@@ -3,6 +3,8 @@
 #include "package/Descramble.h"
 #include "package/TGFileInfo.h"
 #include "platform/FileSystem.h"
+#include "signing/Signature.h"
+#include "signing/SigningError.h"
 #include "update/NotFoundPage.h"
 #include "update/UpdateNames.h"
 
@@ -36,6 +38,37 @@ bool CopyInto(const std::string& source, const std::string& destination, std::st
         return false;
     }
     return true;
+}
+
+constexpr std::size_t kSignatureLimit = 64 * 1024;
+
+bool CommentNames(const std::string& comment, const std::string& item) {
+    std::istringstream words(comment);
+    for (std::string word; words >> word;)
+        if (word == item)
+            return true;
+    return false;
+}
+
+// Empty when the file's signature holds for the request; else why it is refused.
+std::string SignatureProblem(const CycleDownloadRequest& request, const std::string& path,
+                             const std::string& signaturePath) {
+    const std::string refused = "Signature refused for " + request.name + ": ";
+    std::string comment;
+    try {
+        comment = VerifyFile(ReadPublicKey(request.publicKey), path,
+                             ReadHead(signaturePath, kSignatureLimit));
+    } catch (const SigningError& error) {
+        return refused + error.what();
+    }
+    if (request.kind == CycleFile::Info)
+        return {};
+    if (!CommentNames(comment, "file:" + request.name))
+        return refused + "it is not for this file";
+    if (request.kind == CycleFile::Update &&
+        !CommentNames(comment, "version:" + std::to_string(request.signedVersion)))
+        return refused + "it is not for version " + std::to_string(request.signedVersion);
+    return {};
 }
 
 bool TokenFits(const CycleDownloadRequest& request, const std::string& path) {
@@ -90,17 +123,40 @@ CycleDownloadResult DownloadForCycle(const CycleDownloadRequest& request) {
                        std::filesystem::is_regular_file(local);
     ProcessLog(" DownloadFileAU: " + std::string(result.fromLocal ? "TRUE" : "FALSE"));
     const std::string source = result.fromLocal ? local : request.base + "/" + request.name;
-    debug("Download START: " + source);
-    if (result.fromLocal) {
-        result.ok = CopyInto(local, result.path, result.error);
-    } else if (request.networkAllowed) {
-        result.ok = HttpDownloadFile(source, result.path, result.error, request.hooks);
-    } else {
-        result.error = "No network access for " + source;
-    }
-    debug("Download END:   " + source);
+    auto fetch = [&](const std::string& from, const std::string& to, std::string& error) {
+        debug("Download START: " + from);
+        bool ok = false;
+        if (result.fromLocal)
+            ok = CopyInto(from, to, error);
+        else if (request.networkAllowed)
+            ok = HttpDownloadFile(from, to, error, request.hooks);
+        else
+            error = "No network access for " + from;
+        debug("Download END:   " + from);
+        return ok;
+    };
+    result.ok = fetch(source, result.path, result.error);
     if (!result.ok)
         return result;
+    if (!request.publicKey.empty()) {
+        const std::string signaturePath = result.path + ".minisig";
+        std::error_code ignored;
+        // A leftover would be resumed instead of fetched afresh.
+        std::filesystem::remove(signaturePath, ignored);
+        std::string error;
+        if (!fetch(source + ".minisig", signaturePath, error))
+            result.error = "Missing signature for " + request.name + ": " + error;
+        else
+            result.error = SignatureProblem(request, result.path, signaturePath);
+        std::filesystem::remove(signaturePath, ignored);
+        if (!result.error.empty()) {
+            result.ok = false;
+            std::filesystem::remove(result.path, ignored);
+            ProcessLog("ERROR: " + result.error);
+            debug("ERROR: " + result.error);
+            return result;
+        }
+    }
     const std::string head = ReadHead(result.path, kNotFoundPageScan);
     const std::string pageText = NotFoundPageText(head, source, false, "");
     if (request.kind == CycleFile::Info) {

@@ -3,6 +3,7 @@
 #include "platform/ProcessLog.h"
 #include "update/HttpDownload.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ struct CycleDownloadRequest {
     bool networkAllowed = false;
     std::string ownToken; // scrambled, for the package and inform file checks
     std::vector<std::string> ownFiles;
+    // The agent's UpdatePublicKey: when set, the file must come with NAME.minisig from the same
+    // base, valid for that key, before anything reads it.
+    std::string publicKey;
+    // For the package: the version its signature's trusted comment must name.
+    std::int64_t signedVersion = 0;
     DownloadHooks hooks;
     LogSink debugLog;
 };
@@ -33,7 +39,9 @@ struct CycleDownloadResult {
 
 // Fetches one file into the agent's folder: copied when the base is a local folder holding it,
 // else downloaded (resuming an earlier partial download). The package and the inform file must
-// carry the agent's token ("Bad Secret Token!"); a file that fails a check is removed.
+// carry the agent's token ("Bad Secret Token!"); with a public key, the signature must hold and
+// the package's and inform file's trusted comment must name the file ("file:NAME") and the
+// package's the announced version ("version:V"). A file that fails a check is removed.
 CycleDownloadResult DownloadForCycle(const CycleDownloadRequest& request);
 
 // The token of an inform file: the first item of the "|" list its first line starts with.
