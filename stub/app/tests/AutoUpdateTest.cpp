@@ -2,6 +2,8 @@
 #include "package/TGFileInfo.h"
 #include "platform/Programs.h"
 #include "platform/RuntimeFolder.h"
+#include "signing/Keys.h"
+#include "signing/Signature.h"
 #include "update/Connectivity.h"
 #include "update/ProcessFinder.h"
 #include "update/UpdateTime.h"
@@ -12,6 +14,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -111,6 +114,7 @@ protected:
             "\nRestartProcess=1\nRunningProcess=<InstallDir>/kelp-product\n"
             "VersionNew=4\nStamp=new\n";
         server.Set("/info/kelp.ini", description);
+        descriptionText = description.body;
     }
 
     pid_t StartProduct() {
@@ -175,6 +179,48 @@ protected:
     stub::TransientOverrides overrides;
     std::vector<std::pair<int, int>> notified;
     stub::TGFileInfo own{""};
+    std::string descriptionText;
+};
+
+// The same product, its agent carrying the publisher's public key.
+class SignedUpdateTest : public AutoUpdateTest {
+protected:
+    void SetUp() override {
+        SetUpFiles();
+        WriteFile(dir / "publisher.pub", stub::PublicKeyFileText(publisher.Public()));
+        fs::remove(agent);
+        RunTool({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", agent, "--store", "--agent",
+                 "--agent-name", "kelp-agent", "--info-file", "kelp.ini", "--update-url",
+                 server.Url("/info"), "--token", "secret-1", "--update-key", dir / "publisher.pub",
+                 dir / "empty"});
+        own = stub::TGFileInfo(agent);
+    }
+
+    // Serves the signature of a file lying in the site folder.
+    void Sign(const stub::SecretKey& key, const std::string& name, const std::string& comment,
+              const std::string& address) {
+        Resource signature;
+        signature.body = stub::SignFile(key, dir / ("site/" + name), comment);
+        server.Set(address + ".minisig", signature);
+    }
+
+    // The description as last described, signed by the publisher.
+    void SignDescription() {
+        WriteFile(dir / "site/kelp.ini", descriptionText);
+        Sign(publisher, "kelp.ini", "file:kelp.ini", "/info/kelp.ini");
+    }
+
+    void ExpectNothingInstalled() {
+        EXPECT_TRUE(ProductRuns());
+        EXPECT_FALSE(fs::exists(dir / "engine-record"));
+        EXPECT_FALSE(fs::exists(dir / "agent/setup-4.bin"));
+        EXPECT_FALSE(fs::exists(dir / "agent/setup-4.bin.minisig"));
+        EXPECT_EQ(Record().versionOriginal, 3);
+        EXPECT_EQ(Record().stamp, "old");
+        EXPECT_EQ(Record().reAskSecondsLast, 0);
+    }
+
+    stub::SecretKey publisher = stub::GenerateKey();
 };
 
 } // namespace
@@ -316,7 +362,7 @@ TEST_F(AutoUpdateTest, AUserWhoDeclinesTheDownloadIsAskedAgainOnlyLater) {
 }
 
 // An announcement of version 4 whose inform file carries the given token and message.
-void Announce(TestHttpServer& server, const std::string& site, const std::string& token) {
+std::string Announce(TestHttpServer& server, const std::string& site, const std::string& token) {
     Resource inform;
     inform.body = "|" + token + "|x|y|z|Version 4 is out.\nSee the site.";
     server.Set("/site/news.txt", inform);
@@ -331,6 +377,7 @@ void Announce(TestHttpServer& server, const std::string& site, const std::string
                        "ShutDownMethod=Using WM_QUIT\nRunningProcess=<InstallDir>/kelp-product\n"
                        "VersionNew=4\nStamp=new\n";
     server.Set("/info/kelp.ini", description);
+    return description.body;
 }
 
 TEST_F(AutoUpdateTest, AnAcceptedAnnouncementIsShownRecordedAndInstallsNothing) {
@@ -375,5 +422,89 @@ TEST_F(AutoUpdateTest, AnInformFileWithAnotherTokenIsRefusedAndOfferedAgain) {
     EXPECT_FALSE(fs::exists(dir / "engine-record"));
     EXPECT_EQ(Record().versionOriginal, 3);
     EXPECT_EQ(Record().stamp, "old");
+    EXPECT_FALSE(fs::exists(dir / "agent/news.txt"));
+}
+
+TEST_F(SignedUpdateTest, AReleaseSignedByThePublisherInstalls) {
+    Sign(publisher, "setup-4.bin", "timestamp:1 file:setup-4.bin version:4", "/site/setup-4.bin");
+    SignDescription();
+    StartProduct();
+    ASSERT_TRUE(Agent().PerformShot(false));
+    EXPECT_EQ(Record().versionOriginal, 4);
+    EXPECT_FALSE(fs::exists(dir / "agent/setup-4.bin.minisig"));
+    EXPECT_TRUE(ui.boxes.shown.empty());
+}
+
+TEST_F(SignedUpdateTest, PackagesWithoutAFittingSignatureAreRefusedBeforeAnythingStops) {
+    const stub::SecretKey stranger = stub::GenerateKey();
+    struct Case {
+        const char* what;
+        const stub::SecretKey* key; // none: no signature served
+        const char* comment;
+        bool changedAfterSigning;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"unsigned", nullptr, "", false, "Missing signature for setup-4.bin: "},
+        {"another key", &stranger, "file:setup-4.bin version:4", false,
+         "Signature refused for setup-4.bin: "},
+        {"changed after signing", &publisher, "file:setup-4.bin version:4", true,
+         "Signature refused for setup-4.bin: "},
+        {"an older release", &publisher, "file:setup-4.bin version:3", false,
+         "Signature refused for setup-4.bin: it is not for version 4"},
+        {"another file", &publisher, "file:setup-3.bin version:4", false,
+         "Signature refused for setup-4.bin: it is not for this file"},
+    };
+    StartProduct();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Pack("secret-1");
+        Resource missing;
+        missing.status = 404;
+        server.Set("/site/setup-4.bin.minisig", missing);
+        if (c.key)
+            Sign(*c.key, "setup-4.bin", c.comment, "/site/setup-4.bin");
+        if (c.changedAfterSigning) {
+            std::ofstream out(dir / "site/setup-4.bin", std::ios::binary | std::ios::app);
+            out << "tail";
+        }
+        Describe("Using WM_QUIT");
+        SignDescription();
+        ui.boxes.shown.clear();
+        EXPECT_FALSE(Agent().PerformShot(false));
+        ASSERT_EQ(ui.boxes.shown.size(), 1u);
+        EXPECT_EQ(ui.boxes.shown[0].kind, "error");
+        EXPECT_EQ(ui.boxes.shown[0].text.rfind(c.error, 0), 0u) << ui.boxes.shown[0].text;
+        ExpectNothingInstalled();
+    }
+}
+
+TEST_F(SignedUpdateTest, AnUnsignedOrForeignDescriptionIsNotActedOn) {
+    Sign(publisher, "setup-4.bin", "file:setup-4.bin version:4", "/site/setup-4.bin");
+    StartProduct();
+    const stub::SecretKey stranger = stub::GenerateKey();
+    for (const bool signedByStranger : {false, true}) {
+        if (signedByStranger) {
+            WriteFile(dir / "site/kelp.ini", descriptionText);
+            Sign(stranger, "kelp.ini", "file:kelp.ini", "/info/kelp.ini");
+        }
+        server.ClearRequests();
+        EXPECT_FALSE(Agent().PerformShot(false));
+        for (const auto& request : server.Requests())
+            EXPECT_EQ(request.path.rfind("/info/", 0), 0u) << request.path;
+        EXPECT_FALSE(fs::exists(dir / "agent/kelp.ini"));
+        ExpectNothingInstalled();
+    }
+}
+
+TEST_F(SignedUpdateTest, AnInformFileNeedsItsSignature) {
+    descriptionText =
+        Announce(server, server.Url("/site"), own.Setting(stub::SettingsItem::SecretToken));
+    SignDescription();
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(false));
+    EXPECT_TRUE(ui.informs.empty());
+    ASSERT_EQ(ui.boxes.shown.size(), 1u);
+    EXPECT_EQ(ui.boxes.shown[0].text.rfind("Missing signature for news.txt: ", 0), 0u);
     EXPECT_FALSE(fs::exists(dir / "agent/news.txt"));
 }
