@@ -86,19 +86,32 @@ std::string UpdateAgent::ProductName(const UpdateDescription& description) const
     return record ? record->programName : std::string();
 }
 
+CycleDownloadRequest UpdateAgent::FileRequest(CycleFile kind, const std::string& base,
+                                              const std::string& name, bool localAllowed) const {
+    CycleDownloadRequest request;
+    request.kind = kind;
+    request.base = base;
+    request.name = name;
+    request.agentFolder = folder_;
+    request.localAllowed = localAllowed;
+    request.networkAllowed = Network(base);
+    request.ownToken = setup_.own->Setting(SettingsItem::SecretToken);
+    request.ownFiles = ownFiles_;
+    request.publicKey = setup_.own->UpdatePublicKey();
+    request.hooks.httpsOnly = setup_.own->RequireHttps();
+    request.hooks.wait = [this](int ms) {
+        setup_.ui->Wait(ms);
+    };
+    request.hooks.closing = setup_.stopping;
+    request.debugLog = setup_.debugLog;
+    return request;
+}
+
 CycleDownloadResult UpdateAgent::DownloadInfoFile() {
-    CycleDownloadRequest info;
-    info.kind = CycleFile::Info;
-    info.base = SiteUrl();
-    info.name = fs::path(infoPath_).filename().string();
-    info.agentFolder = folder_;
-    // The site's address is the agent's own setting: a local folder there is trusted.
-    info.localAllowed = true;
-    info.networkAllowed = Network(info.base);
-    info.publicKey = setup_.own->UpdatePublicKey();
-    info.debugLog = setup_.debugLog;
     Debug("TestMode=" + Flag(setup_.testMode));
-    return DownloadForCycle(info);
+    // The site's address is the agent's own setting: a local folder there is trusted.
+    return DownloadForCycle(
+        FileRequest(CycleFile::Info, SiteUrl(), fs::path(infoPath_).filename().string(), true));
 }
 
 std::string UpdateAgent::SiteUrl() const {
@@ -126,8 +139,10 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
     input.ownFiles = ownFiles_;
     const bool local = fetched.fromLocal;
     const bool network = Network(input.base);
-    input.actualSize = [local, network](const std::string& base, const std::string& name) {
-        return UpdateFileSize(base, name, local, network);
+    const bool httpsOnly = setup_.own->RequireHttps();
+    input.actualSize = [local, network, httpsOnly](const std::string& base,
+                                                   const std::string& name) {
+        return UpdateFileSize(base, name, local, network, httpsOnly);
     };
     const int code = GetOkToPerformAU(input, {ProcessLog, setup_.debugLog});
     bool installed = false;
@@ -184,21 +199,9 @@ UpdateOutcome UpdateAgent::PerformAutoInform(const UpdateDescription& descriptio
     ProcessLog(" ==== PerformAutoInform-2 ====");
     busy_ = 2;
     Notify(41, 1);
-    CycleDownloadRequest request;
-    request.kind = CycleFile::Inform;
-    request.base = setup_.testMode ? setup_.testUrl : description.downloadUrlUpdate;
-    request.name = description.nameOfInformFile;
-    request.agentFolder = folder_;
-    request.localAllowed = descriptionLocal;
-    request.networkAllowed = Network(request.base);
-    request.ownToken = setup_.own->Setting(SettingsItem::SecretToken);
-    request.ownFiles = ownFiles_;
-    request.publicKey = setup_.own->UpdatePublicKey();
-    request.hooks.wait = [this](int ms) {
-        setup_.ui->Wait(ms);
-    };
-    request.hooks.closing = setup_.stopping;
-    request.debugLog = setup_.debugLog;
+    const auto request = FileRequest(
+        CycleFile::Inform, setup_.testMode ? setup_.testUrl : description.downloadUrlUpdate,
+        description.nameOfInformFile, descriptionLocal);
     const auto inform = DownloadForCycle(request);
     Notify(41, 2);
     if (!inform.ok) {
@@ -295,22 +298,10 @@ UpdateOutcome UpdateAgent::PerformAutoUpdate(const UpdateDescription& descriptio
     ProcessLog(" ==== PerformAutoUpdate-6 ====");
     busy_ = 2;
     Notify(41, 1);
-    CycleDownloadRequest request;
-    request.kind = CycleFile::Update;
-    request.base = setup_.testMode ? setup_.testUrl : description.downloadUrlUpdate;
-    request.name = description.nameOfUpdateFile;
+    auto request = FileRequest(CycleFile::Update,
+                               setup_.testMode ? setup_.testUrl : description.downloadUrlUpdate,
+                               description.nameOfUpdateFile, descriptionLocal);
     request.signedVersion = description.versionNew;
-    request.agentFolder = folder_;
-    request.localAllowed = descriptionLocal;
-    request.networkAllowed = Network(request.base);
-    request.ownToken = setup_.own->Setting(SettingsItem::SecretToken);
-    request.ownFiles = ownFiles_;
-    request.publicKey = setup_.own->UpdatePublicKey();
-    request.hooks.wait = [this](int ms) {
-        setup_.ui->Wait(ms);
-    };
-    request.hooks.closing = setup_.stopping;
-    request.debugLog = setup_.debugLog;
     const auto package = DownloadForCycle(request);
     Notify(41, 2);
     if (!package.ok) {

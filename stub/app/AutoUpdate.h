@@ -58,6 +58,9 @@ public:
     std::string InfoPath() const { return infoPath_; }
 
 private:
+    // A cycle download from base, with the agent's token, names, key and https demand.
+    CycleDownloadRequest FileRequest(CycleFile kind, const std::string& base,
+                                     const std::string& name, bool localAllowed) const;
     std::string RecordText(const std::string& key, const std::string& fallback) const;
     std::string ProductName(const UpdateDescription& description) const;
     void Debug(const std::string& line) const;

@@ -21,6 +21,7 @@
 #include "update/Connectivity.h"
 #include "update/HttpDownload.h"
 #include "update/NotFoundPage.h"
+#include "update/ReleaseSignature.h"
 #include "update/UpdateNames.h"
 
 #include <cstdlib>
@@ -155,9 +156,15 @@ private:
             (std::filesystem::path(start_.ownPath).parent_path() / name).string();
         ExtractionRequest request;
         if (!info_.AlwaysDownload() && PathExists(beside)) {
+            if (const auto refused = SetupFileSignatureProblem(beside, beside + ".minisig");
+                !refused.empty())
+                return Fail(LiteralText(refused));
             request.source = beside;
             return ExtractAndStart(request);
         }
+        const std::string url = info_.Download(DownloadItem::DownloadBaseUrl) + "/" + name;
+        if (info_.RequireHttps() && !PlainHttpRefusal(url).empty())
+            return Fail(LiteralText(PlainHttpRefusal(url)));
         const bool background = SwitchValue(start_.tail, "/hide") || info_.Background();
         ui_.SetProgressText(info_.LanguageText("s10"), Font());
         if (info_.ConfirmDownload() && !background) {
@@ -171,7 +178,6 @@ private:
                                       info_.LanguageText("BtnText")))
                 return 0;
         }
-        const std::string url = info_.Download(DownloadItem::DownloadBaseUrl) + "/" + name;
         if (!IsConnected(url))
             return Fail(info_.LanguageText("s12"));
         request.source = temp_.TempPath() + name;
@@ -188,9 +194,21 @@ private:
         hooks.closing = [this] {
             return ui_.CloseAsked() || CloseRequested();
         };
+        hooks.httpsOnly = info_.RequireHttps();
         std::string error;
-        const bool fetched = HttpDownloadFile(url, request.source, error, hooks);
+        bool fetched = HttpDownloadFile(url, request.source, error, hooks);
         Wait(0);
+        if (fetched && !info_.UpdatePublicKey().empty()) {
+            // Checked before the file is read as a package.
+            const std::string signature = request.source + ".minisig";
+            if (!HttpDownloadFile(url + ".minisig", signature, error, hooks))
+                error = "Missing signature for " + name + ": " + error;
+            else
+                error = SetupFileSignatureProblem(request.source, signature);
+            std::error_code ignored;
+            std::filesystem::remove(signature, ignored);
+            fetched = error.empty();
+        }
         if (fetched &&
             !TokensMatch(TGFileInfo(request.source).Download(DownloadItem::DownloadToken),
                          info_.Download(DownloadItem::DownloadToken)))
@@ -206,6 +224,17 @@ private:
         std::error_code ignored;
         std::filesystem::remove(request.source, ignored);
         return code;
+    }
+
+    // Empty when the package carries no UpdatePublicKey or the setup file's signature holds for
+    // it and names the file.
+    std::string SetupFileSignatureProblem(const std::string& path,
+                                          const std::string& signature) const {
+        if (info_.UpdatePublicKey().empty())
+            return {};
+        return ReleaseSignatureProblem(
+            {info_.UpdatePublicKey(), info_.Download(DownloadItem::DownloadFileName), std::nullopt},
+            path, signature);
     }
 
     int ExtractAndStart(ExtractionRequest& request) {

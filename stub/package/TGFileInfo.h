@@ -9,14 +9,16 @@
 namespace stub {
 
 // The settings block items, by index.
-// UpdatePublicKey comes last, so that readers which know only the items before it ignore it.
+// UpdatePublicKey and RequireHttps come last, so that readers which know only the items before
+// them ignore them.
 enum class SettingsItem {
     UpdateBaseUrl = 0,
     InfoFileName,
     AgentFileName,
     SecretToken,
     Background,
-    UpdatePublicKey
+    UpdatePublicKey,
+    RequireHttps
 };
 // The download block items, by index.
 enum class DownloadItem {
@@ -61,6 +63,8 @@ public:
     bool Background() const { return Setting(SettingsItem::Background) == "1"; }
     // The base64 line of the publisher's minisign public key; empty when the package has none.
     std::string UpdatePublicKey() const { return Setting(SettingsItem::UpdatePublicKey); }
+    // Plain http is refused for the update description and every download.
+    bool RequireHttps() const { return Setting(SettingsItem::RequireHttps) == "1"; }
     bool AlwaysDownload() const { return Download(DownloadItem::AlwaysDownload) == "1"; }
 
     std::uint32_t SpaceRequiredFor(const std::string& path) const;

@@ -42,7 +42,8 @@ struct PackEntry {
 std::string Settings(const PackOptions& o) {
     return "|" + o.updateBaseUrl + "|" + o.infoFileName + "|" + o.agentFileName + "|" +
            ScrambleToken(o.secretToken) + "|" + (o.background ? "1" : "0") + "|" +
-           (o.updatePublicKey.empty() ? "" : o.updatePublicKey + "|");
+           (o.updatePublicKey.empty() && !o.requireHttps ? "" : o.updatePublicKey + "|") +
+           (o.requireHttps ? "1|" : "");
 }
 
 std::string DownloadSettings(const PackOptions& o) {

@@ -22,6 +22,7 @@ struct PackOptions {
     std::string secretToken;
     bool background = false;
     std::string updatePublicKey; // base64 line; empty: the settings item is left out
+    bool requireHttps = false;   // the settings item RequireHttps; when false it is left out
     bool hasDownload = false;
     std::string downloadBaseUrl;
     std::string downloadFileName;

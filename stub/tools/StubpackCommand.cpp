@@ -63,6 +63,8 @@ Options of create:
   --background             settings item Background = 1: extract and run hidden
   --update-key PUBKEY      settings item UpdatePublicKey: the public key (from a keygen or
                            minisign .pub file) whose signatures updates must carry
+  --require-https          settings item RequireHttps = 1: updates and a web package's setup
+                           file are downloaded over https only
   --download-url URL       adds the download block: DownloadBaseUrl
   --download-file NAME     download block: DownloadFileName
   --always-download        download block: AlwaysDownload = 1
@@ -122,6 +124,10 @@ PackOptions ParseCreate(const std::vector<std::string>& args) {
         {"--background",
          [](PackOptions& p) {
              p.background = true;
+         }},
+        {"--require-https",
+         [](PackOptions& p) {
+             p.requireHttps = true;
          }},
         {"--always-download",
          [](PackOptions& p) {
@@ -327,6 +333,8 @@ int List(const std::string& package, std::ostream& out, std::ostream& err) {
         << "Background:     " << info.Setting(SettingsItem::Background) << "\n";
     if (!info.UpdatePublicKey().empty())
         out << "UpdatePublicKey: " << info.UpdatePublicKey() << "\n";
+    if (info.RequireHttps())
+        out << "RequireHttps:   1\n";
     if (t.InfoBlockCount > 2)
         out << "Download:       " << info.Download(DownloadItem::DownloadBaseUrl) << " "
             << info.Download(DownloadItem::DownloadFileName)

@@ -19,14 +19,15 @@ bool GlobalInit() {
 
 } // namespace
 
-CurlRequest::CurlRequest(const std::string& url, const char* agentName)
+CurlRequest::CurlRequest(const std::string& url, const char* agentName, bool httpsOnly)
     : handle_(GlobalInit() ? curl_easy_init() : nullptr) {
     if (!handle_)
         return;
     curl_easy_setopt(handle_, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle_, CURLOPT_USERAGENT, agentName);
-    curl_easy_setopt(handle_, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    const char* protocols = httpsOnly ? "https" : "http,https";
+    curl_easy_setopt(handle_, CURLOPT_PROTOCOLS_STR, protocols);
+    curl_easy_setopt(handle_, CURLOPT_REDIR_PROTOCOLS_STR, protocols);
     curl_easy_setopt(handle_, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(handle_, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(handle_, CURLOPT_SSL_VERIFYPEER, 1L);

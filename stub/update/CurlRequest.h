@@ -7,11 +7,11 @@
 namespace stub {
 
 // One libcurl easy handle, set up the way every request of the stub goes out: only http and
-// https (also on redirects), redirects followed, certificates verified, connect and low-speed
-// time-outs so that a dead server does not hang the agent.
+// https, or https alone when httpsOnly (also on redirects), redirects followed, certificates
+// verified, connect and low-speed time-outs so that a dead server does not hang the agent.
 class CurlRequest {
 public:
-    CurlRequest(const std::string& url, const char* agentName);
+    CurlRequest(const std::string& url, const char* agentName, bool httpsOnly);
     ~CurlRequest();
     CurlRequest(const CurlRequest&) = delete;
     CurlRequest& operator=(const CurlRequest&) = delete;

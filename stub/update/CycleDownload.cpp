@@ -3,14 +3,12 @@
 #include "package/Descramble.h"
 #include "package/TGFileInfo.h"
 #include "platform/FileSystem.h"
-#include "signing/Signature.h"
-#include "signing/SigningError.h"
 #include "update/NotFoundPage.h"
+#include "update/ReleaseSignature.h"
 #include "update/UpdateNames.h"
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace stub {
 
@@ -38,37 +36,6 @@ bool CopyInto(const std::string& source, const std::string& destination, std::st
         return false;
     }
     return true;
-}
-
-constexpr std::size_t kSignatureLimit = 64 * 1024;
-
-bool CommentNames(const std::string& comment, const std::string& item) {
-    std::istringstream words(comment);
-    for (std::string word; words >> word;)
-        if (word == item)
-            return true;
-    return false;
-}
-
-// Empty when the file's signature holds for the request; else why it is refused.
-std::string SignatureProblem(const CycleDownloadRequest& request, const std::string& path,
-                             const std::string& signaturePath) {
-    const std::string refused = "Signature refused for " + request.name + ": ";
-    std::string comment;
-    try {
-        comment = VerifyFile(ReadPublicKey(request.publicKey), path,
-                             ReadHead(signaturePath, kSignatureLimit));
-    } catch (const SigningError& error) {
-        return refused + error.what();
-    }
-    if (request.kind == CycleFile::Info)
-        return {};
-    if (!CommentNames(comment, "file:" + request.name))
-        return refused + "it is not for this file";
-    if (request.kind == CycleFile::Update &&
-        !CommentNames(comment, "version:" + std::to_string(request.signedVersion)))
-        return refused + "it is not for version " + std::to_string(request.signedVersion);
-    return {};
 }
 
 bool TokenFits(const CycleDownloadRequest& request, const std::string& path) {
@@ -147,7 +114,11 @@ CycleDownloadResult DownloadForCycle(const CycleDownloadRequest& request) {
         if (!fetch(source + ".minisig", signaturePath, error))
             result.error = "Missing signature for " + request.name + ": " + error;
         else
-            result.error = SignatureProblem(request, result.path, signaturePath);
+            result.error = ReleaseSignatureProblem(
+                {request.publicKey, request.kind == CycleFile::Info ? "" : request.name,
+                 request.kind == CycleFile::Update ? std::optional(request.signedVersion)
+                                                   : std::nullopt},
+                result.path, signaturePath);
         std::filesystem::remove(signaturePath, ignored);
         if (!result.error.empty()) {
             result.ok = false;

@@ -9,6 +9,8 @@
 #include "update/PartialFile.h"
 #include "update/SpeedMeter.h"
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -43,8 +45,8 @@ std::int64_t SteadyTickMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void WarmUp(const std::string& url) {
-    CurlRequest request(url, kWarmUpAgent);
+void WarmUp(const std::string& url, bool httpsOnly) {
+    CurlRequest request(url, kWarmUpAgent, httpsOnly);
     if (!request)
         return;
     curl_easy_setopt(request.get(), CURLOPT_NOBODY, 1L);
@@ -77,9 +79,9 @@ public:
 
     std::string Run() {
         Wait(100);
-        WarmUp(url_);
+        WarmUp(url_, hooks_.httpsOnly);
         for (int round = 0; round < kMaxRequests; ++round) {
-            CurlRequest request(url_, kDownloadAgent);
+            CurlRequest request(url_, kDownloadAgent, hooks_.httpsOnly);
             if (!request)
                 return "Unable to initialize \"WinINet.dll\"";
             request_ = &request;
@@ -115,6 +117,8 @@ private:
         // A response without a body is judged by its headers alone.
         if (code == CURLE_OK && !decided_)
             Decide();
+        if (code == CURLE_UNSUPPORTED_PROTOCOL && hooks_.httpsOnly && error_.empty())
+            error_ = "Refused a redirect away from https <P>URL: " + url_;
         curl_slist_free_all(headers);
     }
 
@@ -324,7 +328,9 @@ bool HttpDownloadFile(const std::string& url, const std::string& destination,
                       std::string& errorText, const DownloadHooks& hooks,
                       std::string* memoryResult) {
     std::string* memory = destination.empty() ? memoryResult : nullptr;
-    if (destination.empty() && !memory) {
+    if (hooks.httpsOnly && !PlainHttpRefusal(url).empty()) {
+        errorText = PlainHttpRefusal(url);
+    } else if (destination.empty() && !memory) {
         errorText = "Unable to write file <P>" + url;
     } else {
         Download download(url, destination, hooks, memory);
@@ -335,10 +341,23 @@ bool HttpDownloadFile(const std::string& url, const std::string& destination,
     return errorText.empty();
 }
 
-std::int64_t HttpGetFileSize(const std::string& url, const LogSink& log) {
-    WarmUp(url);
+std::string PlainHttpRefusal(const std::string& url) {
+    const std::string scheme = url.substr(0, url.find(':'));
+    if (scheme.size() == 5 &&
+        std::equal(scheme.begin(), scheme.end(), "https",
+                   [](unsigned char a, char b) { return std::tolower(a) == b; }))
+        return {};
+    return "Refused: only https downloads are allowed <P>URL: " + url;
+}
+
+std::int64_t HttpGetFileSize(const std::string& url, const LogSink& log, bool httpsOnly) {
+    if (httpsOnly && !PlainHttpRefusal(url).empty()) {
+        Log(log, "HTTP_GetFileSize=-1  " + PlainHttpRefusal(url));
+        return -1;
+    }
+    WarmUp(url, httpsOnly);
     std::int64_t size = -1;
-    CurlRequest request(url, kWarmUpAgent);
+    CurlRequest request(url, kWarmUpAgent, httpsOnly);
     if (request) {
         curl_easy_setopt(request.get(), CURLOPT_NOBODY, 1L);
         long status = curl_easy_perform(request.get()) == CURLE_OK ? Status(request) : 0;

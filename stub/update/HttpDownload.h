@@ -19,6 +19,7 @@ struct DownloadHooks {
     std::function<bool()> closing;        // the program is closing: abort
     LogSink log;                          // default: the process log
     std::function<std::int64_t()> tickMs; // clock of the speed meter; default: monotonic
+    bool httpsOnly = false;               // plain http refused, also on a redirect
 };
 
 // Downloads url into destination, resuming a partial file left by an earlier attempt, or into
@@ -29,7 +30,11 @@ bool HttpDownloadFile(const std::string& url, const std::string& destination,
                       std::string* memoryResult = nullptr);
 
 // The content length the server announces for url: 0 when it announces none, -1 when the
-// address cannot be reached or answers with an error status.
-std::int64_t HttpGetFileSize(const std::string& url, const LogSink& log = {});
+// address cannot be reached, answers with an error status or is plain http under httpsOnly.
+std::int64_t HttpGetFileSize(const std::string& url, const LogSink& log = {},
+                             bool httpsOnly = false);
+
+// Why url is not fetched under httpsOnly; empty when it is an https address.
+std::string PlainHttpRefusal(const std::string& url);
 
 } // namespace stub

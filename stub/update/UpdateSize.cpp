@@ -8,7 +8,8 @@
 namespace stub {
 
 std::int64_t UpdateFileSize(const std::string& base, const std::string& name,
-                            bool descriptionWasLocal, bool networkAllowed, const LogSink& log) {
+                            bool descriptionWasLocal, bool networkAllowed, bool httpsOnly,
+                            const LogSink& log) {
     if (IsLocalBase(base, descriptionWasLocal)) {
         std::error_code error;
         const std::filesystem::path local = LocalSource(base, name);
@@ -19,7 +20,7 @@ std::int64_t UpdateFileSize(const std::string& base, const std::string& name,
     }
     if (!networkAllowed)
         return -1;
-    return HttpGetFileSize(base + "/" + name, log);
+    return HttpGetFileSize(base + "/" + name, log, httpsOnly);
 }
 
 } // namespace stub

@@ -62,7 +62,7 @@ class AutoUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetUpFiles();
-        own = stub::TGFileInfo(agent);
+        MakeAgent({});
     }
 
     void SetUpFiles() {
@@ -78,9 +78,6 @@ protected:
         fs::copy_file(TEST_ENGINE_PATH, dir / "in/engine");
         fs::copy_file(TEST_PRODUCT_PATH, product);
 
-        RunTool({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", agent, "--store", "--agent",
-                 "--agent-name", "kelp-agent", "--info-file", "kelp.ini", "--update-url",
-                 server.Url("/info"), "--token", "secret-1", dir / "empty"});
         Pack("secret-1");
         WriteFile(record, "[OriginalSetup]\nVersionOriginal=3\nStamp=old\nProbeSecondsInterval=0\n"
                           "ReAskSecondsInterval=0\nProgramName=Kelp\n[Directories]\nTargetDir=" +
@@ -88,9 +85,28 @@ protected:
         Describe("Using WM_QUIT");
     }
 
+    void MakeAgent(const std::vector<std::string>& options) {
+        fs::remove(agent);
+        std::vector<std::string> args = {
+            STUBPACK_PATH, "create",   "--stub",       STUB_PATH,           "-o",
+            agent,         "--store",  "--agent",      "--agent-name",      "kelp-agent",
+            "--info-file", "kelp.ini", "--update-url", server.Url("/info"), "--token",
+            "secret-1"};
+        args.insert(args.end(), options.begin(), options.end());
+        args.push_back(dir / "empty");
+        RunTool(args);
+        own = stub::TGFileInfo(agent);
+    }
+
     void TearDown() override {
         for (pid_t pid : ProductPids())
             kill(pid, SIGKILL);
+        // A product the agent restarted may not have logged its start yet; it holds the test's
+        // output open, so it must not outlive the test.
+        for (pid_t pid; (pid = stub::FindProcess(product)) > 0;) {
+            kill(pid, SIGKILL);
+            WaitFor([&] { return stub::FindProcess(product) != pid; });
+        }
         for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_CONFIG_HOME", "STUBTEST_RECORD",
                                  "STUBTEST_ACK", "STUBTEST_PRODUCT_LOG"})
             unsetenv(name);
@@ -188,12 +204,7 @@ protected:
     void SetUp() override {
         SetUpFiles();
         WriteFile(dir / "publisher.pub", stub::PublicKeyFileText(publisher.Public()));
-        fs::remove(agent);
-        RunTool({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", agent, "--store", "--agent",
-                 "--agent-name", "kelp-agent", "--info-file", "kelp.ini", "--update-url",
-                 server.Url("/info"), "--token", "secret-1", "--update-key", dir / "publisher.pub",
-                 dir / "empty"});
-        own = stub::TGFileInfo(agent);
+        MakeAgent({"--update-key", dir / "publisher.pub"});
     }
 
     // Serves the signature of a file lying in the site folder.
@@ -435,6 +446,29 @@ TEST_F(SignedUpdateTest, AReleaseSignedByThePublisherInstalls) {
     EXPECT_TRUE(ui.boxes.shown.empty());
 }
 
+TEST_F(SignedUpdateTest, AReleaseSignedWithMinisignInstalls) {
+    const std::string minisign = "/usr/bin/minisign";
+    if (!fs::exists(minisign))
+        GTEST_SKIP() << "minisign is not installed";
+    RunTool({minisign, "-G", "-W", "-p", dir / "minisign.pub", "-s", dir / "minisign.key"});
+    MakeAgent({"--update-key", dir / "minisign.pub"});
+    WriteFile(dir / "site/kelp.ini", descriptionText);
+    for (const auto& [name, comment, address] :
+         {std::tuple{"kelp.ini", "file:kelp.ini", "/info/kelp.ini"},
+          std::tuple{"setup-4.bin", "timestamp:1\tfile:setup-4.bin\tversion:4",
+                     "/site/setup-4.bin"}}) {
+        const std::string file = dir / ("site/" + std::string(name));
+        RunTool({minisign, "-S", "-s", dir / "minisign.key", "-m", file, "-t", comment});
+        Resource signature;
+        signature.body = ReadFile(file + ".minisig");
+        server.Set(address + std::string(".minisig"), signature);
+    }
+    StartProduct();
+    ASSERT_TRUE(Agent().PerformShot(false))
+        << (ui.boxes.shown.empty() ? "" : ui.boxes.shown[0].text);
+    EXPECT_EQ(Record().versionOriginal, 4);
+}
+
 TEST_F(SignedUpdateTest, PackagesWithoutAFittingSignatureAreRefusedBeforeAnythingStops) {
     const stub::SecretKey stranger = stub::GenerateKey();
     struct Case {
@@ -507,4 +541,31 @@ TEST_F(SignedUpdateTest, AnInformFileNeedsItsSignature) {
     ASSERT_EQ(ui.boxes.shown.size(), 1u);
     EXPECT_EQ(ui.boxes.shown[0].text.rfind("Missing signature for news.txt: ", 0), 0u);
     EXPECT_FALSE(fs::exists(dir / "agent/news.txt"));
+}
+
+TEST_F(AutoUpdateTest, RequireHttpsFetchesNothingOverPlainHttp) {
+    MakeAgent({"--require-https"});
+    StartProduct();
+    EXPECT_FALSE(Agent().PerformShot(true));
+    EXPECT_TRUE(server.Requests().empty());
+    ASSERT_EQ(ui.boxes.shown.size(), 1u);
+    EXPECT_EQ(ui.boxes.shown[0].kind, "error");
+    EXPECT_EQ(ui.boxes.shown[0].text.rfind("Refused: only https downloads are allowed", 0), 0u);
+    EXPECT_NE(ui.boxes.shown[0].text.find(server.Url("/info/kelp.ini")), std::string::npos);
+    EXPECT_TRUE(ProductRuns());
+    EXPECT_FALSE(fs::exists(dir / "engine-record"));
+    EXPECT_EQ(Record().versionOriginal, 3);
+
+    // A description from a local folder is no download; the plain http package it announces is
+    // not even asked for its size.
+    fs::create_directories(dir / "local");
+    WriteFile(dir / "local/kelp.ini", descriptionText);
+    MakeAgent({"--require-https", "--update-url", dir / "local"});
+    ui.boxes.shown.clear();
+    EXPECT_FALSE(Agent().PerformShot(true));
+    EXPECT_TRUE(server.Requests().empty());
+    ASSERT_EQ(ui.boxes.shown.size(), 1u);
+    EXPECT_EQ(ui.boxes.shown[0].text, "Download file size error");
+    EXPECT_TRUE(ProductRuns());
+    EXPECT_FALSE(fs::exists(dir / "engine-record"));
 }

@@ -356,19 +356,53 @@ protected:
         fs::create_directories(dir / "empty");
     }
 
-    void Serve(const std::string& token) {
+    void Serve(const std::string& token, const std::vector<std::string>& webOptions = {}) {
         package = dir / "site/full.bin";
         Pack({"--download-token", token});
         Resource full;
         full.file = package;
         server.Set("/site/full.bin", full);
         package = dir / "my cd/setup.exe";
-        const pid_t child = Start({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", package,
-                                   "--web-package", "--make-agent", "--agent-name", "kelp-agent",
-                                   "--download-url", server.Url("/site"), "--download-file",
-                                   "full.bin", "--download-token", "secret-1", dir / "empty"},
-                                  "web");
-        EXPECT_EQ(Wait(child), 0) << ReadFile(dir / "web.err");
+        std::vector<std::string> args = {STUBPACK_PATH,
+                                         "create",
+                                         "--stub",
+                                         STUB_PATH,
+                                         "-o",
+                                         package,
+                                         "--web-package",
+                                         "--make-agent",
+                                         "--agent-name",
+                                         "kelp-agent",
+                                         "--download-url",
+                                         server.Url("/site"),
+                                         "--download-file",
+                                         "full.bin",
+                                         "--download-token",
+                                         "secret-1"};
+        args.insert(args.end(), webOptions.begin(), webOptions.end());
+        args.push_back(dir / "empty");
+        EXPECT_EQ(Wait(Start(args, "web")), 0) << ReadFile(dir / "web.err");
+    }
+
+    // The publisher's key pair, made by stubpack.
+    void MakeKey(const std::string& name) {
+        EXPECT_EQ(Wait(Start({STUBPACK_PATH, "keygen", "-W", "-p", dir / (name + ".pub"), "-s",
+                              dir / (name + ".key")},
+                             "keygen")),
+                  0)
+            << ReadFile(dir / "keygen.err");
+    }
+
+    // Signs the setup file in the site folder and serves the signature beside it.
+    void SignSetupFile(const std::string& key, const std::string& comment) {
+        EXPECT_EQ(Wait(Start({STUBPACK_PATH, "sign", "-s", dir / (key + ".key"), "-t", comment,
+                              dir / "site/full.bin"},
+                             "sign")),
+                  0)
+            << ReadFile(dir / "sign.err");
+        Resource signature;
+        signature.file = dir / "site/full.bin.minisig";
+        server.Set("/site/full.bin.minisig", signature);
     }
 
     bool Fetched() {
@@ -410,4 +444,67 @@ TEST_F(WebPackageTest, ASetupFileBesideTheStubIsTakenFromThere) {
     EXPECT_EQ(run.code, 7) << run.err;
     EXPECT_FALSE(Fetched());
     EXPECT_EQ(Recorded("file"), (std::vector<std::string>{"docs", "engine", "kelp-agent"}));
+}
+
+TEST_F(WebPackageTest, WithAnUpdateKeyOnlyASetupFileItsPublisherSignedIsRun) {
+    MakeKey("publisher");
+    MakeKey("stranger");
+    struct Case {
+        const char* what;
+        const char* key; // empty: no signature served
+        const char* comment;
+        const char* error; // empty: the setup file runs
+    };
+    const Case cases[] = {
+        {"signed for its name", "publisher", "timestamp:1\tfile:full.bin\thashed", ""},
+        {"unsigned", "", "", "Missing signature for full.bin: "},
+        {"another key", "stranger", "file:full.bin", "Signature refused for full.bin: "},
+        {"another file", "publisher", "file:setup-3.bin",
+         "Signature refused for full.bin: it is not for this file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(dir / "record");
+        fs::remove(dir / "site/full.bin");
+        fs::remove(package);
+        Resource missing;
+        missing.status = 404;
+        server.Set("/site/full.bin.minisig", missing);
+        Serve("secret-1", {"--update-key", dir / "publisher.pub"});
+        if (*c.key)
+            SignSetupFile(c.key, c.comment);
+        env.push_back("STUBTEST_ACK=1");
+        const auto run = Run({"/S"});
+        if (*c.error == '\0') {
+            EXPECT_EQ(run.code, 7) << run.err;
+            EXPECT_EQ(Recorded("file"), (std::vector<std::string>{"docs", "engine", "kelp-agent"}));
+        } else {
+            EXPECT_EQ(run.code, 1);
+            EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+            EXPECT_FALSE(fs::exists(dir / "record"));
+        }
+        EXPECT_TRUE(TempFolderEmpty());
+    }
+
+    // The same holds for a setup file lying beside the stub.
+    fs::copy_file(dir / "site/full.bin", dir / "my cd/full.bin");
+    server.ClearRequests();
+    auto run = Run({"/S"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("Missing signature for full.bin: "), std::string::npos) << run.err;
+    SignSetupFile("publisher", "file:full.bin");
+    fs::copy_file(dir / "site/full.bin.minisig", dir / "my cd/full.bin.minisig");
+    run = Run({"/S"});
+    EXPECT_EQ(run.code, 7) << run.err;
+    EXPECT_TRUE(server.Requests().empty());
+}
+
+TEST_F(WebPackageTest, RequireHttpsDownloadsNothingOverPlainHttp) {
+    Serve("secret-1", {"--require-https"});
+    const auto run = Run({"/S"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("Refused: only https downloads are allowed"), std::string::npos)
+        << run.err;
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_FALSE(fs::exists(dir / "record"));
 }

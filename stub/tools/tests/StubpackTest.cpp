@@ -278,7 +278,7 @@ TEST_F(StubpackTest, ExecutableImageGetsTheEndMarkerAndToleratesAppendedBytes) {
     EXPECT_EQ(ReadFile(dir / "out/sub/noise.bin"), ReadFile(dir / "in/sub/noise.bin"));
 }
 
-TEST_F(StubpackTest, UpdateKeyIsAnExtraSettingsItemThatOlderReadersSkip) {
+TEST_F(StubpackTest, UpdateKeyAndRequireHttpsAreExtraSettingsItemsThatOlderReadersSkip) {
     ASSERT_EQ(Stubpack({"keygen", "-W", "-p", dir / "k.pub", "-s", dir / "k.key"}).code, 0);
     const std::string keyLine =
         ReadFile(dir / "k.pub").substr(ReadFile(dir / "k.pub").find('\n') + 1);
@@ -312,6 +312,26 @@ TEST_F(StubpackTest, UpdateKeyIsAnExtraSettingsItemThatOlderReadersSkip) {
     auto run = RunProgram(dir, {keyed, "--extract", dir / "dest"});
     ASSERT_EQ(run.code, 0) << run.err;
     ExpectSameFiles(dir / "dest");
+
+    // RequireHttps follows the key, with an empty key item when there is none.
+    const std::string strict = dir / "strict.exe";
+    const std::string strictKeyed = dir / "strict-keyed.exe";
+    ASSERT_EQ(Create(strict, {"--token", "t", "--require-https"}).code, 0);
+    ASSERT_EQ(
+        Create(strictKeyed, {"--token", "t", "--update-key", dir / "k.pub", "--require-https"})
+            .code,
+        0);
+    for (const auto& [path, key] :
+         {std::pair{strict, std::string()}, std::pair{strictKeyed, after.UpdatePublicKey()}}) {
+        TGFileInfo info(path);
+        EXPECT_EQ(info.SettingsBlock(),
+                  "|http://|.info|.exe|" + ListItem(info.SettingsBlock(), 3) + "|0|" + key + "|1|");
+        EXPECT_TRUE(info.RequireHttps());
+        EXPECT_EQ(info.UpdatePublicKey(), key);
+        EXPECT_NE(Stubpack({"list", path}).out.find("RequireHttps:   1\n"), std::string::npos);
+    }
+    EXPECT_FALSE(after.RequireHttps());
+    EXPECT_EQ(Stubpack({"list", keyed}).out.find("RequireHttps"), std::string::npos);
 
     WriteFile(dir / "bad.pub", "untrusted comment: x\nnot base64\n");
     auto refused = Create(dir / "bad.exe", {"--update-key", dir / "bad.pub"});

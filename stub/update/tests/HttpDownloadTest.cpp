@@ -286,6 +286,27 @@ TEST_F(HttpDownloadTest, FailuresWriteNothing) {
     }
 }
 
+TEST_F(HttpDownloadTest, HttpsOnlyRefusesAPlainAddressBeforeAnyRequest) {
+    for (const auto& [url, plain] :
+         {std::pair{"https://example.invalid/a", false},
+          std::pair{"HTTPS://example.invalid/a", false},
+          std::pair{"http://example.invalid/a", true},
+          std::pair{"httpsx://example.invalid/a", true}, std::pair{"ftp://example.invalid/a", true},
+          std::pair{"example.invalid/a", true}})
+        EXPECT_EQ(PlainHttpRefusal(url).empty(), !plain) << url;
+
+    server.Set("/setup.bin", File("plain"));
+    hooks.httpsOnly = true;
+    WriteFile(dest, "good file");
+    EXPECT_FALSE(Download("/setup.bin"));
+    EXPECT_EQ(error,
+              "Refused: only https downloads are allowed <P>URL: " + server.Url("/setup.bin"));
+    EXPECT_EQ(HttpGetFileSize(server.Url("/setup.bin"), {}, true), -1);
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_EQ(ReadFile(dest), "good file");
+    EXPECT_EQ(HttpGetFileSize(server.Url("/setup.bin")), 5);
+}
+
 TEST_F(HttpDownloadTest, RedirectsBetweenHttpAddressesAreFollowed) {
     server.Set("/new/setup.bin", File("moved"));
     Resource moved;
