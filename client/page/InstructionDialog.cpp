@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,10 +36,13 @@ void clearField(QWidget* field) {
     combo->setEditText(QString());
 }
 
-InstructionDialog::InstructionDialog(const char* name, const QString& title, QWidget* parent)
+InstructionDialog::InstructionDialog(const char* name, const QString& title,
+                                     const QString& iconPath, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
+    if (!iconPath.isEmpty())
+        setWindowIcon(QIcon(iconPath));
 }
 
 void InstructionDialog::buildCommands() {

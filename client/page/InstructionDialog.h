@@ -35,7 +35,9 @@ public:
     virtual void cmdDelete_Click() = 0;
 
 protected:
-    InstructionDialog(const char* name, const QString& title, QWidget* parent);
+    // `iconPath` names the window icon ("" for none).
+    InstructionDialog(const char* name, const QString& title, const QString& iconPath,
+                      QWidget* parent);
 
     // Creates the head labels and the buttons (in the tab order of the buttons), after the
     // dialog's fields.

@@ -14,7 +14,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,14 +31,13 @@ const int kComboWidth = 220;
 } // namespace
 
 frmPaymentB2B::frmPaymentB2B(DBAccess& db, Prompter& prompter, QWidget* parent)
-    : InstructionDialog("frmPaymentB2B", QStringLiteral("付款指令"), parent)
+    : InstructionDialog("frmPaymentB2B", QStringLiteral("付款指令"), sharedConfig().iconPath,
+                        parent)
     , messages_(prompter)
     , store_(db) {
     // A dialog of fixed size: no minimise or maximise, and its layout is the one shown.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    if (!sharedConfig().iconPath.isEmpty())
-        setWindowIcon(QIcon(sharedConfig().iconPath));
     buildControls();
     layOutControls();
     connectControls();

@@ -14,7 +14,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,11 +43,10 @@ QComboBox* personCombo(QWidget* parent, const char* name, const QString& tip) {
 } // namespace
 
 frmLaborage::frmLaborage(DBAccess& db, Prompter& prompter, QWidget* parent)
-    : InstructionDialog("frmLaborage", QStringLiteral("代发工资指令"), parent)
+    : InstructionDialog("frmLaborage", QStringLiteral("代发工资指令"), sharedConfig().iconPath,
+                        parent)
     , messages_(prompter)
     , store_(db) {
-    if (!sharedConfig().iconPath.isEmpty())
-        setWindowIcon(QIcon(sharedConfig().iconPath));
     buildControls();
     layOutControls();
     connectControls();
