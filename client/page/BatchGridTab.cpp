@@ -31,9 +31,21 @@ void BatchGridTab::setUpGrid(const char* prefix, GridTableModel::Source source) 
 }
 
 void BatchGridTab::buildPage(const char* prefix, const char* menuName,
-                             std::initializer_list<PageCommand> menuCommands,
-                             std::initializer_list<PageCommand> buttonCommands,
-                             const std::function<void()>& edit) {
+                             const BatchTabCommands& commands,
+                             const std::vector<PageCommand>& moreButtons) {
+    static const char* const captions[] = {"新增指令", "修改或删除指令", "删除指令", "生成上传文件",
+                                           "导入上传文件"};
+    std::vector<PageCommand> menuCommands;
+    std::vector<PageCommand> buttonCommands;
+    for (size_t i = 0; i < commands.size(); ++i) {
+        const BatchTabCommand& command = commands[i];
+        if (command.menuName)
+            menuCommands.push_back({command.menuName, captions[i], command.run});
+        buttonCommands.push_back({command.buttonName, captions[i], command.run});
+    }
+    buttonCommands.insert(buttonCommands.end(), moreButtons.begin(), moreButtons.end());
+
+    const std::function<void()> edit = commands[1].run;
     connect(grid_, &QTableView::doubleClicked, this, [edit] { edit(); });
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { menu_->popup(grid_->viewport()->mapToGlobal(at)); });

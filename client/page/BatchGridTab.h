@@ -4,11 +4,23 @@
 #include "page/PageCommands.h"
 #include "page/TabPage.h"
 
-#include <initializer_list>
+#include <array>
+#include <functional>
+#include <vector>
 
 class FixedColumnTable;
 class QMenu;
 class StatusPanels;
+
+// A command of every batch tab: its entry in the tab's menu (none when `menuName` is null) and
+// its button.
+struct BatchTabCommand {
+    const char* menuName;
+    const char* buttonName;
+    std::function<void()> run;
+};
+// In this order: 新增指令, 修改或删除指令, 删除指令, 生成上传文件, 导入上传文件.
+using BatchTabCommands = std::array<BatchTabCommand, 5>;
 
 // What both batch tabs are made of: the batch's grid with its fixed number column in a frame,
 // the tab's menu (also the grid's context menu), a row of buttons below the grid, and the
@@ -23,12 +35,10 @@ protected:
     // Names the page `prefix`, its grid `<prefix>DataGrid` and shows `source` in it, whole rows
     // selected one at a time, read only.
     void setUpGrid(const char* prefix, GridTableModel::Source source);
-    // Lays the page out: the grid in `<prefix>Frame` above the buttons. A double click on the
-    // grid runs `edit`.
-    void buildPage(const char* prefix, const char* menuName,
-                   std::initializer_list<PageCommand> menuCommands,
-                   std::initializer_list<PageCommand> buttonCommands,
-                   const std::function<void()>& edit);
+    // Lays the page out: the grid in `<prefix>Frame` above the buttons of `commands`, then
+    // `moreButtons`. A double click on the grid runs 修改或删除指令.
+    void buildPage(const char* prefix, const char* menuName, const BatchTabCommands& commands,
+                   const std::vector<PageCommand>& moreButtons = {});
     // Status panels 1 to 6 for the reloaded list.
     void showTotals(const QString& count, const QString& total, const QString& capital);
 

@@ -49,31 +49,21 @@ PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, Q
     , store_(db) {
     setUpGrid("PaymentB2B_", fixedHeaderGrid(list_, {PaymentList::kAmountColumn}));
     setColumnWidths(*grid_);
-    buildPage(
-        "PaymentB2B_", "menuPaymentB2B",
-        {
-            {"menuNewB2BRec", "新增指令", std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
-            {"menuUpdateB2BRec", "修改或删除指令",
-             std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
-            {"menuDelB2BRec", "删除指令", std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
-            {"menuWriteB2BFile", "生成上传文件",
-             std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
-        },
-        {
-            {"PaymentB2B_cmdNewBut", "新增指令",
-             std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
-            {"PaymentB2B_cmdUpdateBut", "修改或删除指令",
-             std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
-            {"PaymentB2B_cmdDeleteBut", "删除指令",
-             std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
-            {"PaymentB2B_cmdWriteB2BFileBut", "生成上传文件",
-             std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
-            {"PaymentB2B_cmdLoadB2BFileBut", "导入上传文件",
-             std::bind_front(&PaymentTab::cmdLoadB2BFileBut_Click, this)},
-            {"PaymentB2B_cmdPayAccSetup", "付款账户",
-             std::bind_front(&PaymentTab::cmdPayAccSetup_Click, this)},
-        },
-        std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this));
+    buildPage("PaymentB2B_", "menuPaymentB2B",
+              {{
+                  {"menuNewB2BRec", "PaymentB2B_cmdNewBut",
+                   std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
+                  {"menuUpdateB2BRec", "PaymentB2B_cmdUpdateBut",
+                   std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
+                  {"menuDelB2BRec", "PaymentB2B_cmdDeleteBut",
+                   std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
+                  {"menuWriteB2BFile", "PaymentB2B_cmdWriteB2BFileBut",
+                   std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
+                  {nullptr, "PaymentB2B_cmdLoadB2BFileBut",
+                   std::bind_front(&PaymentTab::cmdLoadB2BFileBut_Click, this)},
+              }},
+              {{"PaymentB2B_cmdPayAccSetup", "付款账户",
+                std::bind_front(&PaymentTab::cmdPayAccSetup_Click, this)}});
     // The main window does not offer the payer account button.
     findChild<QPushButton*>(QStringLiteral("PaymentB2B_cmdPayAccSetup"))->hide();
 }

@@ -31,29 +31,18 @@ LaborageTab::LaborageTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     grid_->setColumnHidden(LaborageList::kSerialColumn, true);
     buildPage("Laborage_", "menuLaborage",
-              {
-                  {"menuNewLaborage", "新增指令",
+              {{
+                  {"menuNewLaborage", "Laborage_cmdNewBut",
                    std::bind_front(&LaborageTab::menuNewLaborage_Click, this)},
-                  {"menuUpdateLaborage", "修改或删除指令",
+                  {"menuUpdateLaborage", "Laborage_cmdUpdateBut",
                    std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this)},
-                  {"menuDeleteLaborage", "删除指令",
+                  {"menuDeleteLaborage", "Laborage_cmdDeleteBut",
                    std::bind_front(&LaborageTab::menuDeleteLaborage_Click, this)},
-                  {"menuWriteLaborageFile", "生成上传文件",
+                  {"menuWriteLaborageFile", "Laborage_cmdWriteFileBut",
                    std::bind_front(&LaborageTab::menuWriteLaborageFile_Click, this)},
-              },
-              {
-                  {"Laborage_cmdNewBut", "新增指令",
-                   std::bind_front(&LaborageTab::menuNewLaborage_Click, this)},
-                  {"Laborage_cmdUpdateBut", "修改或删除指令",
-                   std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this)},
-                  {"Laborage_cmdDeleteBut", "删除指令",
-                   std::bind_front(&LaborageTab::menuDeleteLaborage_Click, this)},
-                  {"Laborage_cmdWriteFileBut", "生成上传文件",
-                   std::bind_front(&LaborageTab::menuWriteLaborageFile_Click, this)},
-                  {"Laborage_cmdLoadFileBut", "导入上传文件",
+                  {nullptr, "Laborage_cmdLoadFileBut",
                    std::bind_front(&LaborageTab::cmdLoadLaborageFile_Click, this)},
-              },
-              std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this));
+              }});
 }
 
 void LaborageTab::resetLaborage() {
