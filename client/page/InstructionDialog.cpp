@@ -1,8 +1,10 @@
 #include "page/InstructionDialog.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,4 +88,18 @@ void InstructionDialog::enableSave(bool enabled) {
 void InstructionDialog::enableChange(bool enabled) {
     cmdUpdate_->setEnabled(enabled);
     cmdDelete_->setEnabled(enabled);
+}
+
+bool InstructionDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (auto* button = qobject_cast<QPushButton*>(watched))
+                button->click();
+            else
+                focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

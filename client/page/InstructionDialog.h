@@ -46,6 +46,8 @@ protected:
     QHBoxLayout* commandRow();
     // The buttons run the commands; 关闭 rejects the dialog.
     void connectCommands();
+    // For the controls it is installed on: Enter presses a button and moves on from a field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QLabel* lblPayIdx_ = nullptr;
     QLabel* lblPaySerialNo_ = nullptr;

@@ -227,11 +227,8 @@ bool frmPaymentB2B::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == comboProvince_)
             loadCities();
     }
-    if (enter) {
-        focusNextChild();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    // Only fields are watched here: Enter moves on.
+    return InstructionDialog::eventFilter(watched, event);
 }
 
 QString frmPaymentB2B::recAccType() const {

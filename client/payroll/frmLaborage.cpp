@@ -11,10 +11,8 @@
 #include "payroll/LaborageListOwner.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,21 +113,6 @@ void frmLaborage::loadLists() {
     comboRemark_->addItems(store_.remarks());
     for (QComboBox* combo : {comboAccNo_, comboName_, comboRemark_})
         clearField(combo);
-}
-
-bool frmLaborage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter presses a focused button and moves on from a field.
-            if (auto* button = qobject_cast<QPushButton*>(watched))
-                button->click();
-            else
-                focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmLaborage::setRecordValue(const QString& serial_no, const QString& acc_no,

@@ -26,9 +26,6 @@ public:
     void cmdUpdate_Click() override;
     void cmdDelete_Click() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
     void layOutControls();
