@@ -1,7 +1,6 @@
 // Writes and loads a batch of 100 000 payment instructions and reloads the payment tab with them,
 // printing the time of each step.
-#include "bench/client/StepTiming.h"
-#include "config/SharedConfig.h"
+#include "bench/client/BatchBench.h"
 #include "files/ClientMessages.h"
 #include "page/StatusPanels.h"
 #include "payment/BPFile.h"
@@ -16,10 +15,7 @@
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
-#include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <functional>
 
 namespace {
 
@@ -75,29 +71,25 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/");
-    sharedConfig().programFolder = folder;
-    if (!QFile::copy(QStringLiteral(PSD_BENCH_USERDB), folder + "userdb.db") ||
-        !fillBatch(folder + "userdb.db")) {
-        std::fprintf(stderr, "cannot prepare the database\n");
+    const QString folder = prepareBenchFolder(dir, fillBatch);
+    if (folder.isEmpty())
         return 1;
-    }
     ScriptedPrompter prompter;
     DBAccess db(folder, prompter);
     ClientMessages messages(prompter);
     StatusPanels status;
     PaymentTab tab(db, prompter, status);
 
-    const Timing reload = seconds([&] { tab.resetPaymentB2B(); });
     const QString file = folder + "batch.plz";
-    const Timing write =
-        seconds([&] { writePaymentFile(db, messages, tab.paymentList(), [&] { return file; }); });
-    const Timing read = seconds([&] { BPFileDocument().load(file); });
-    const Timing load = seconds([&] {
-        loadPaymentFile(
-            db, messages, tab.paymentList(), [&] { return file; }, [] {});
+    const BatchTimings timings = timeBatchSteps({
+        [&] { tab.resetPaymentB2B(); },
+        [&] { writePaymentFile(db, messages, tab.paymentList(), [&] { return file; }); },
+        [&] { BPFileDocument().load(file); },
+        [&] {
+            loadPaymentFile(
+                db, messages, tab.paymentList(), [&] { return file; }, [] {});
+        },
     });
-    const Timing reloadAfterLoad = seconds([&] { tab.resetPaymentB2B(); });
 
     const QStringList shown = prompter.texts();
     const bool ok = status.panel(2) == QString::number(kInstructions) &&
@@ -105,11 +97,7 @@ int main(int argc, char** argv) {
                     shown.contains(QStringLiteral("导入批量付款文件完毕"));
     std::printf("payment batch of %d instructions (%lld bytes written)\n", kInstructions,
                 static_cast<long long>(QFile(file).size()));
-    report("tab reload:", reload);
-    report("write upload file:", write);
-    report("parse upload file (in load):", read);
-    report("load upload file:", load);
-    report("tab reload after load:", reloadAfterLoad);
+    reportBatchSteps(timings);
     if (!ok)
         std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
     return ok ? 0 : 1;

@@ -1,7 +1,6 @@
 // Writes and loads a payroll batch of 100 000 instructions and reloads the payroll tab with them,
 // printing the time of each step beside the payment figures.
-#include "bench/client/StepTiming.h"
-#include "config/SharedConfig.h"
+#include "bench/client/BatchBench.h"
 #include "files/ClientMessages.h"
 #include "page/StatusPanels.h"
 #include "payroll/GZFile.h"
@@ -15,10 +14,7 @@
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
-#include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <functional>
 
 namespace {
 
@@ -77,29 +73,25 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/");
-    sharedConfig().programFolder = folder;
-    if (!QFile::copy(QStringLiteral(PSD_BENCH_USERDB), folder + "userdb.db") ||
-        !fillBatch(folder + "userdb.db")) {
-        std::fprintf(stderr, "cannot prepare the database\n");
+    const QString folder = prepareBenchFolder(dir, fillBatch);
+    if (folder.isEmpty())
         return 1;
-    }
     ScriptedPrompter prompter;
     DBAccess db(folder, prompter);
     ClientMessages messages(prompter);
     StatusPanels status;
     LaborageTab tab(db, prompter, status);
 
-    const Timing reload = seconds([&] { tab.resetLaborage(); });
     const QString file = folder + "batch.dfz";
-    const Timing write =
-        seconds([&] { writePayrollFile(db, messages, tab.laborageList(), [&] { return file; }); });
-    const Timing read = seconds([&] { GZFileDocument().load(file); });
-    const Timing load = seconds([&] {
-        loadPayrollFile(
-            db, messages, tab.laborageList(), [&] { return file; }, [] {});
+    const BatchTimings timings = timeBatchSteps({
+        [&] { tab.resetLaborage(); },
+        [&] { writePayrollFile(db, messages, tab.laborageList(), [&] { return file; }); },
+        [&] { GZFileDocument().load(file); },
+        [&] {
+            loadPayrollFile(
+                db, messages, tab.laborageList(), [&] { return file; }, [] {});
+        },
     });
-    const Timing reloadAfterLoad = seconds([&] { tab.resetLaborage(); });
 
     const QStringList shown = prompter.texts();
     const std::optional<RecordSet> persons =
@@ -110,11 +102,7 @@ int main(int argc, char** argv) {
                     shown.contains(QStringLiteral("导入代发工资/代报销文件完毕"));
     std::printf("payroll batch of %d instructions (%lld bytes written, %d persons added)\n",
                 kInstructions, static_cast<long long>(QFile(file).size()), kInstructions / 2);
-    report("tab reload:", reload);
-    report("write upload file:", write);
-    report("parse upload file (in load):", read);
-    report("load upload file:", load);
-    report("tab reload after load:", reloadAfterLoad);
+    reportBatchSteps(timings);
     if (!ok)
         std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
     return ok ? 0 : 1;
