@@ -1,18 +1,12 @@
 // Writes and loads a batch of 100 000 payment instructions and reloads the payment tab with them,
 // printing the time of each step.
 #include "bench/client/BatchBench.h"
-#include "files/ClientMessages.h"
-#include "page/StatusPanels.h"
 #include "payment/BPFile.h"
 #include "payment/PaymentFileCommands.h"
 #include "payment/PaymentList.h"
 #include "payment/PaymentTab.h"
-#include "store/DBAccess.h"
-#include "store/ScriptedPrompter.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -21,11 +15,7 @@ namespace {
 
 constexpr int kInstructions = 100000;
 
-bool fillBatch(const QString& database) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+bool fillBatch(sqlite3* db) {
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db,
                        "insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,"
@@ -60,45 +50,33 @@ bool fillBatch(const QString& database) {
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
-    const bool ok = sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString folder = prepareBenchFolder(dir, fillBatch);
-    if (folder.isEmpty())
+    BatchBench bench(argc, argv, fillBatch);
+    if (!bench.db)
         return 1;
-    ScriptedPrompter prompter;
-    DBAccess db(folder, prompter);
-    ClientMessages messages(prompter);
-    StatusPanels status;
-    PaymentTab tab(db, prompter, status);
-
-    const QString file = folder + "batch.plz";
+    DBAccess& db = *bench.db;
+    PaymentTab tab(db, bench.prompter, bench.status);
+    const QString file = bench.folder + "batch.plz";
     const BatchTimings timings = timeBatchSteps({
         [&] { tab.resetPaymentB2B(); },
-        [&] { writePaymentFile(db, messages, tab.paymentList(), [&] { return file; }); },
+        [&] { writePaymentFile(db, bench.messages, tab.paymentList(), [&] { return file; }); },
         [&] { BPFileDocument().load(file); },
         [&] {
             loadPaymentFile(
-                db, messages, tab.paymentList(), [&] { return file; }, [] {});
+                db, bench.messages, tab.paymentList(), [&] { return file; }, [] {});
         },
     });
 
-    const QStringList shown = prompter.texts();
-    const bool ok = status.panel(2) == QString::number(kInstructions) &&
+    const QStringList shown = bench.prompter.texts();
+    const bool ok = bench.status.panel(2) == QString::number(kInstructions) &&
                     shown.contains(QStringLiteral("批量支付文件生成完毕")) &&
                     shown.contains(QStringLiteral("导入批量付款文件完毕"));
     std::printf("payment batch of %d instructions (%lld bytes written)\n", kInstructions,
                 static_cast<long long>(QFile(file).size()));
-    reportBatchSteps(timings);
-    if (!ok)
-        std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
-    return ok ? 0 : 1;
+    return bench.finish(ok, timings);
 }

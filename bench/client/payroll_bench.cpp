@@ -1,17 +1,11 @@
 // Writes and loads a payroll batch of 100 000 instructions and reloads the payroll tab with them,
 // printing the time of each step beside the payment figures.
 #include "bench/client/BatchBench.h"
-#include "files/ClientMessages.h"
-#include "page/StatusPanels.h"
 #include "payroll/GZFile.h"
 #include "payroll/LaborageTab.h"
 #include "payroll/PayrollFileCommands.h"
-#include "store/DBAccess.h"
-#include "store/ScriptedPrompter.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -21,11 +15,7 @@ namespace {
 constexpr int kInstructions = 100000;
 
 // The batch, with every second person already in the roster: the load adds the other half.
-bool fillBatch(const QString& database) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+bool fillBatch(sqlite3* db) {
     sqlite3_stmt* instruction = nullptr;
     sqlite3_prepare_v2(db,
                        "insert into laborage (serial_no,acc_no,acc_name,pay_amount,remark) values "
@@ -62,48 +52,36 @@ bool fillBatch(const QString& database) {
     }
     sqlite3_finalize(instruction);
     sqlite3_finalize(person);
-    const bool ok = sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString folder = prepareBenchFolder(dir, fillBatch);
-    if (folder.isEmpty())
+    BatchBench bench(argc, argv, fillBatch);
+    if (!bench.db)
         return 1;
-    ScriptedPrompter prompter;
-    DBAccess db(folder, prompter);
-    ClientMessages messages(prompter);
-    StatusPanels status;
-    LaborageTab tab(db, prompter, status);
-
-    const QString file = folder + "batch.dfz";
+    DBAccess& db = *bench.db;
+    LaborageTab tab(db, bench.prompter, bench.status);
+    const QString file = bench.folder + "batch.dfz";
     const BatchTimings timings = timeBatchSteps({
         [&] { tab.resetLaborage(); },
-        [&] { writePayrollFile(db, messages, tab.laborageList(), [&] { return file; }); },
+        [&] { writePayrollFile(db, bench.messages, tab.laborageList(), [&] { return file; }); },
         [&] { GZFileDocument().load(file); },
         [&] {
             loadPayrollFile(
-                db, messages, tab.laborageList(), [&] { return file; }, [] {});
+                db, bench.messages, tab.laborageList(), [&] { return file; }, [] {});
         },
     });
 
-    const QStringList shown = prompter.texts();
+    const QStringList shown = bench.prompter.texts();
     const std::optional<RecordSet> persons =
         db.Query(QStringLiteral("select count(*) from person_payee_acc"));
-    const bool ok = status.panel(2) == QString::number(kInstructions) && persons &&
+    const bool ok = bench.status.panel(2) == QString::number(kInstructions) && persons &&
                     persons->value(0, 0).toInt() == kInstructions &&
                     shown.contains(QStringLiteral("代发工资/代报销文件生成完毕")) &&
                     shown.contains(QStringLiteral("导入代发工资/代报销文件完毕"));
     std::printf("payroll batch of %d instructions (%lld bytes written, %d persons added)\n",
                 kInstructions, static_cast<long long>(QFile(file).size()), kInstructions / 2);
-    reportBatchSteps(timings);
-    if (!ok)
-        std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
-    return ok ? 0 : 1;
+    return bench.finish(ok, timings);
 }
