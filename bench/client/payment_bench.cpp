@@ -1,35 +1,21 @@
 // Writes and loads a batch of 100 000 payment instructions and reloads the payment tab with them,
 // printing the time of each step.
-#include "bench/client/StepTiming.h"
-#include "config/SharedConfig.h"
-#include "files/ClientMessages.h"
-#include "page/StatusPanels.h"
+#include "bench/client/BatchBench.h"
 #include "payment/BPFile.h"
 #include "payment/PaymentFileCommands.h"
 #include "payment/PaymentList.h"
 #include "payment/PaymentTab.h"
-#include "store/DBAccess.h"
-#include "store/ScriptedPrompter.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <sqlite3.h>
 
-#include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <functional>
 
 namespace {
 
 constexpr int kInstructions = 100000;
 
-bool fillBatch(const QString& database) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+bool fillBatch(sqlite3* db) {
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db,
                        "insert into payment (serial_no,pay_acc_no,pay_acc_name,rec_acc_type,"
@@ -64,53 +50,33 @@ bool fillBatch(const QString& database) {
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
-    const bool ok = sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/");
-    sharedConfig().programFolder = folder;
-    if (!QFile::copy(QStringLiteral(PSD_BENCH_USERDB), folder + "userdb.db") ||
-        !fillBatch(folder + "userdb.db")) {
-        std::fprintf(stderr, "cannot prepare the database\n");
+    BatchBench bench(argc, argv, fillBatch);
+    if (!bench.db)
         return 1;
-    }
-    ScriptedPrompter prompter;
-    DBAccess db(folder, prompter);
-    ClientMessages messages(prompter);
-    StatusPanels status;
-    PaymentTab tab(db, prompter, status);
-
-    const Timing reload = seconds([&] { tab.resetPaymentB2B(); });
-    const QString file = folder + "batch.plz";
-    const Timing write =
-        seconds([&] { writePaymentFile(db, messages, tab.paymentList(), [&] { return file; }); });
-    const Timing read = seconds([&] { BPFileDocument().load(file); });
-    const Timing load = seconds([&] {
-        loadPaymentFile(
-            db, messages, tab.paymentList(), [&] { return file; }, [] {});
+    DBAccess& db = *bench.db;
+    PaymentTab tab(db, bench.prompter, bench.status);
+    const QString file = bench.folder + "batch.plz";
+    const BatchTimings timings = timeBatchSteps({
+        [&] { tab.resetPaymentB2B(); },
+        [&] { writePaymentFile(db, bench.messages, tab.paymentList(), [&] { return file; }); },
+        [&] { BPFileDocument().load(file); },
+        [&] {
+            loadPaymentFile(
+                db, bench.messages, tab.paymentList(), [&] { return file; }, [] {});
+        },
     });
-    const Timing reloadAfterLoad = seconds([&] { tab.resetPaymentB2B(); });
 
-    const QStringList shown = prompter.texts();
-    const bool ok = status.panel(2) == QString::number(kInstructions) &&
+    const QStringList shown = bench.prompter.texts();
+    const bool ok = bench.status.panel(2) == QString::number(kInstructions) &&
                     shown.contains(QStringLiteral("批量支付文件生成完毕")) &&
                     shown.contains(QStringLiteral("导入批量付款文件完毕"));
     std::printf("payment batch of %d instructions (%lld bytes written)\n", kInstructions,
                 static_cast<long long>(QFile(file).size()));
-    report("tab reload:", reload);
-    report("write upload file:", write);
-    report("parse upload file (in load):", read);
-    report("load upload file:", load);
-    report("tab reload after load:", reloadAfterLoad);
-    if (!ok)
-        std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
-    return ok ? 0 : 1;
+    return bench.finish(ok, timings);
 }

@@ -1,35 +1,21 @@
 // Writes and loads a payroll batch of 100 000 instructions and reloads the payroll tab with them,
 // printing the time of each step beside the payment figures.
-#include "bench/client/StepTiming.h"
-#include "config/SharedConfig.h"
-#include "files/ClientMessages.h"
-#include "page/StatusPanels.h"
+#include "bench/client/BatchBench.h"
 #include "payroll/GZFile.h"
 #include "payroll/LaborageTab.h"
 #include "payroll/PayrollFileCommands.h"
-#include "store/DBAccess.h"
-#include "store/ScriptedPrompter.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <sqlite3.h>
 
-#include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <functional>
 
 namespace {
 
 constexpr int kInstructions = 100000;
 
 // The batch, with every second person already in the roster: the load adds the other half.
-bool fillBatch(const QString& database) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+bool fillBatch(sqlite3* db) {
     sqlite3_stmt* instruction = nullptr;
     sqlite3_prepare_v2(db,
                        "insert into laborage (serial_no,acc_no,acc_name,pay_amount,remark) values "
@@ -66,56 +52,36 @@ bool fillBatch(const QString& database) {
     }
     sqlite3_finalize(instruction);
     sqlite3_finalize(person);
-    const bool ok = sqlite3_exec(db, "commit", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/");
-    sharedConfig().programFolder = folder;
-    if (!QFile::copy(QStringLiteral(PSD_BENCH_USERDB), folder + "userdb.db") ||
-        !fillBatch(folder + "userdb.db")) {
-        std::fprintf(stderr, "cannot prepare the database\n");
+    BatchBench bench(argc, argv, fillBatch);
+    if (!bench.db)
         return 1;
-    }
-    ScriptedPrompter prompter;
-    DBAccess db(folder, prompter);
-    ClientMessages messages(prompter);
-    StatusPanels status;
-    LaborageTab tab(db, prompter, status);
-
-    const Timing reload = seconds([&] { tab.resetLaborage(); });
-    const QString file = folder + "batch.dfz";
-    const Timing write =
-        seconds([&] { writePayrollFile(db, messages, tab.laborageList(), [&] { return file; }); });
-    const Timing read = seconds([&] { GZFileDocument().load(file); });
-    const Timing load = seconds([&] {
-        loadPayrollFile(
-            db, messages, tab.laborageList(), [&] { return file; }, [] {});
+    DBAccess& db = *bench.db;
+    LaborageTab tab(db, bench.prompter, bench.status);
+    const QString file = bench.folder + "batch.dfz";
+    const BatchTimings timings = timeBatchSteps({
+        [&] { tab.resetLaborage(); },
+        [&] { writePayrollFile(db, bench.messages, tab.laborageList(), [&] { return file; }); },
+        [&] { GZFileDocument().load(file); },
+        [&] {
+            loadPayrollFile(
+                db, bench.messages, tab.laborageList(), [&] { return file; }, [] {});
+        },
     });
-    const Timing reloadAfterLoad = seconds([&] { tab.resetLaborage(); });
 
-    const QStringList shown = prompter.texts();
+    const QStringList shown = bench.prompter.texts();
     const std::optional<RecordSet> persons =
         db.Query(QStringLiteral("select count(*) from person_payee_acc"));
-    const bool ok = status.panel(2) == QString::number(kInstructions) && persons &&
+    const bool ok = bench.status.panel(2) == QString::number(kInstructions) && persons &&
                     persons->value(0, 0).toInt() == kInstructions &&
                     shown.contains(QStringLiteral("代发工资/代报销文件生成完毕")) &&
                     shown.contains(QStringLiteral("导入代发工资/代报销文件完毕"));
     std::printf("payroll batch of %d instructions (%lld bytes written, %d persons added)\n",
                 kInstructions, static_cast<long long>(QFile(file).size()), kInstructions / 2);
-    report("tab reload:", reload);
-    report("write upload file:", write);
-    report("parse upload file (in load):", read);
-    report("load upload file:", load);
-    report("tab reload after load:", reloadAfterLoad);
-    if (!ok)
-        std::fprintf(stderr, "unexpected result: %s\n", qPrintable(shown.join(" / ")));
-    return ok ? 0 : 1;
+    return bench.finish(ok, timings);
 }

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-void addMenuCommands(QMenu* menu, std::initializer_list<PageCommand> commands) {
+void addMenuCommands(QMenu* menu, const std::vector<PageCommand>& commands) {
     for (const PageCommand& command : commands) {
         QAction* action = menu->addAction(QString::fromUtf8(command.caption));
         action->setObjectName(QLatin1String(command.name));
@@ -14,7 +14,7 @@ void addMenuCommands(QMenu* menu, std::initializer_list<PageCommand> commands) {
 }
 
 void addButtonCommands(QWidget* parent, QHBoxLayout* row,
-                       std::initializer_list<PageCommand> commands) {
+                       const std::vector<PageCommand>& commands) {
     for (const PageCommand& command : commands) {
         auto* button = new QPushButton(QString::fromUtf8(command.caption), parent);
         button->setObjectName(QLatin1String(command.name));

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 class QHBoxLayout;
 class QMenu;
@@ -17,7 +17,6 @@ struct PageCommand {
 };
 
 // Adds the commands to the menu, in order.
-void addMenuCommands(QMenu* menu, std::initializer_list<PageCommand> commands);
+void addMenuCommands(QMenu* menu, const std::vector<PageCommand>& commands);
 // Adds the commands as buttons of `parent` to the row, in order, then a stretch.
-void addButtonCommands(QWidget* parent, QHBoxLayout* row,
-                       std::initializer_list<PageCommand> commands);
+void addButtonCommands(QWidget* parent, QHBoxLayout* row, const std::vector<PageCommand>& commands);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/RecordFile.h"
+#include "files/UploadFile.h"
 
 #include <QString>
 
@@ -28,28 +28,14 @@ struct BPRecord {
     QString presentPayNo;
 };
 
-struct BPSummary {
-    QString date; // yyyyMMdd, the same in the summary and every record
-    QString sumMoney;
-    QString sumRecords;
-};
+using BPSummary = UploadSummary;
 
 // A record's value elements in file order, after CurrencyType, Date and OrderNo.
-struct BPField {
-    const char* element;
-    QString BPRecord::*member;
-    const char* caption; // names the value in messages
-};
+using BPField = UploadField<BPRecord>;
 extern const std::vector<BPField> kBPValueFields;
 
-struct BPWriteResult {
-    enum class Status { Written, Unrepresentable, FileError };
-    Status status = Status::Written;
-    QString message; // Unrepresentable: which instruction and value; FileError: the system's word
-};
-
-// Gives the record at a position (0 for the first): large batches are written without a copy.
-using BPRecordAt = std::function<BPRecord(qsizetype index)>;
+using BPWriteResult = UploadWriteResult;
+using BPRecordAt = UploadRecordAt<BPRecord>;
 
 // Writes the file to a temporary name beside `path` and renames it into place only when every
 // line is written, so a failure leaves no half-written file and the old file untouched.

@@ -20,15 +20,11 @@ BPFileDocument::Status BPFileDocument::load(const QString& path) {
 
 bool BPFileDocument::forEachRecord(
     const std::function<bool(const BPRecord&, qsizetype)>& take) const {
-    std::vector<const char*> names{"CurrencyType"};
-    for (const BPField& field : kBPValueFields)
-        names.push_back(field.element);
-    return RecordFile::forEachRecord(recordList_, "Record", names,
-                                     [&take](const std::vector<QString>& fields, qsizetype k) {
-                                         BPRecord record;
-                                         record.currencyType = fields[0];
-                                         for (size_t i = 0; i < kBPValueFields.size(); ++i)
-                                             record.*kBPValueFields[i].member = fields[i + 1];
-                                         return take(record, k);
-                                     });
+    // The currency is read to be checked; the writer always writes 01.
+    static const std::vector<BPField> fields = [] {
+        std::vector<BPField> read{{"CurrencyType", &BPRecord::currencyType, "币种"}};
+        read.insert(read.end(), kBPValueFields.begin(), kBPValueFields.end());
+        return read;
+    }();
+    return forEachUploadRecord(recordList_, fields, take);
 }

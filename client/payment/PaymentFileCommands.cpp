@@ -1,6 +1,7 @@
 #include "payment/PaymentFileCommands.h"
 
 #include "amount/AmountChecks.h"
+#include "files/BatchFileCommand.h"
 #include "files/ClientMessages.h"
 #include "files/LoadCommand.h"
 #include "payment/BPFile.h"
@@ -8,8 +9,6 @@
 #include "payment/PaymentLoad.h"
 #include "store/DBAccess.h"
 #include "store/MakeSerialNo.h"
-
-#include <QDate>
 
 namespace {
 
@@ -101,27 +100,19 @@ QString recordFault(const BPRecord& r, const FileAmount& amount, qsizetype k) {
 // Deletes the batch and inserts the file's records; the first failure is reported and rolled
 // back.
 bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& file) {
-    if (!db.Delete(QStringLiteral("delete from payment"))) {
-        db.Rollback();
-        messages.show(QStringLiteral("清除原有数据时发生错误，文件导入被中止"));
+    if (!clearBatch(db, messages, QStringLiteral("delete from payment")))
         return false;
-    }
     SerialSequence serials;
     return file.forEachRecord([&](const BPRecord& r, qsizetype k) {
         const FileAmount amount = checkFileAmount(r.money);
         const QString refused = recordFault(r, amount, k);
-        if (!refused.isEmpty()) {
-            db.Rollback();
-            messages.show(refused);
-            return false;
-        }
+        if (!refused.isEmpty())
+            return stopLoad(db, messages, refused);
         BPRecord stored = r;
         stored.money = amount.plain;
-        if (!storeLoadedPayment(db, stored, serials.next())) {
-            db.Rollback();
-            messages.show(QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(k));
-            return false;
-        }
+        if (!storeLoadedPayment(db, stored, serials.next()))
+            return stopLoad(db, messages,
+                            QStringLiteral("添加第%1条记录中时发生错误，文件导入被中止").arg(k));
         return true;
     });
 }
@@ -130,7 +121,6 @@ bool replaceBatch(DBAccess& db, ClientMessages& messages, const BPFileDocument& 
 
 FileCommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
                                     const PathChooser& choosePath) {
-    const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
     // The grid always shows at least one row: an empty first serial means an empty batch.
     if (list.cell(1, PaymentList::kSerialColumn).trimmed().isEmpty())
         return {Status::Stopped, kNothingToWrite};
@@ -143,58 +133,42 @@ FileCommandOutcome writePaymentFile(DBAccess& db, ClientMessages& messages, cons
                           .arg(unlisted->value(0, 0).toString()));
         return {Status::Failed, {}};
     }
-    const QString path = choosePath().trimmed();
-    if (path.isEmpty())
-        return {Status::Stopped, {}};
-    const std::optional<RecordSet> rows = db.Query(kWriteQuery);
-    if (!rows || rows->rowCount() == 0) {
-        messages.show(kNothingToWrite);
-        return {Status::Failed, {}};
-    }
-    const BPSummary summary{today, list.totalText(), list.countText()};
-    const WriteRows source(*rows);
-    const BPWriteResult written = writeBPFile(path, summary, rows->rowCount(),
-                                              [&source](qsizetype i) { return source.at(i); });
-    switch (written.status) {
-    case BPWriteResult::Status::Written:
-        messages.show(QStringLiteral("批量支付文件生成完毕"));
-        return {Status::Done, {}};
-    case BPWriteResult::Status::Unrepresentable:
-        messages.show(written.message);
-        return {Status::Failed, {}};
-    case BPWriteResult::Status::FileError:
-        break;
-    }
-    messages.show(QStringLiteral("文件读写错误，批量支付文件生成失败"));
-    return {Status::Failed, QStringLiteral("无法写入文件：%1").arg(path)};
+    return writeBatchFile(db, messages, choosePath, kWriteQuery,
+                          {kNothingToWrite, QStringLiteral("批量支付文件生成完毕"),
+                           QStringLiteral("文件读写错误，批量支付文件生成失败")},
+                          [&list](const QString& path, const QString& date, const RecordSet& rows) {
+                              const WriteRows source(rows);
+                              BPWriteResult written = writeBPFile(
+                                  path, {date, list.totalText(), list.countText()}, rows.rowCount(),
+                                  [&source](qsizetype i) { return source.at(i); });
+                              if (written.status == BPWriteResult::Status::FileError)
+                                  written.message = QStringLiteral("无法写入文件：%1").arg(path);
+                              return written;
+                          });
 }
 
 FileCommandOutcome loadPaymentFile(DBAccess& db, ClientMessages& messages, const PaymentList& list,
                                    const PathChooser& choosePath,
                                    const std::function<void()>& reload) {
-    if (!list.cell(1, PaymentList::kSerialColumn).isEmpty() &&
-        !messages.confirm(
-            QStringLiteral("文件导入时原有数据将被全部清空，请先用“生成上传文件”功能保"
-                           "存，请确认是否要继续?")))
-        return {Status::Stopped, {}};
-    const QString path = choosePath();
-    if (path.trimmed().isEmpty())
+    const std::optional<QString> path =
+        chooseFileToLoad(messages, !list.cell(1, PaymentList::kSerialColumn).isEmpty(), choosePath);
+    if (!path)
         return {Status::Stopped, {}};
     BPFileDocument file;
-    switch (file.load(path)) {
+    switch (file.load(*path)) {
     case BPFileDocument::Status::Loaded:
         break;
     case BPFileDocument::Status::NotWellFormed:
-        return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + path};
+        return {Status::Stopped, QStringLiteral("文件不是格式正确的XML文件：") + *path};
     case BPFileDocument::Status::Refused:
         messages.show(file.detail());
         return {Status::Failed, {}};
     case BPFileDocument::Status::Unreadable:
         messages.show(kLoadFileError);
-        return {Status::Failed, QStringLiteral("文件无法读取：%1").arg(path)};
+        return {Status::Failed, QStringLiteral("文件无法读取：%1").arg(*path)};
     case BPFileDocument::Status::NoRecordList:
         messages.show(kLoadFileError);
-        return {Status::Failed, QStringLiteral("文件中没有RecordList：%1").arg(path)};
+        return {Status::Failed, QStringLiteral("文件中没有RecordList：%1").arg(*path)};
     }
     return replaceInOneTransaction(
         db, messages, [&] { return replaceBatch(db, messages, file); }, kLoadFileError,

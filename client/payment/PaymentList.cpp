@@ -1,7 +1,6 @@
 #include "payment/PaymentList.h"
 
 #include "amount/AmountText.h"
-#include "store/DBAccess.h"
 
 namespace {
 
@@ -31,26 +30,13 @@ const std::array<QString, PaymentList::kColumns> PaymentList::kHeaders = {
 
 void PaymentList::reload(DBAccess& db) {
     *this = PaymentList();
-    totals_ = BatchTotals::query(db, kTotalsQuery);
-    rows_ = db.Query(kListQuery);
-    if (!rows_)
-        return;
-    for (int column = 1; column < kColumns; ++column)
-        sources_[static_cast<size_t>(column - 1)] =
-            rows_->columnIndex(kHeaders[static_cast<size_t>(column)]);
+    BatchList::reload(db, kTotalsQuery, kListQuery, kHeaders);
 }
 
 QString PaymentList::cell(qsizetype row, int column) const {
-    if (row < 1 || column < 0 || column >= kColumns)
-        return {};
-    if (column == 0)
-        return QString::number(row);
-    if (row > size())
-        return {};
-    const QString value =
-        rows_->value(static_cast<int>(row - 1), sources_[static_cast<size_t>(column - 1)])
-            .toString();
-    return column == kAmountColumn ? formatAmount(value) : value;
+    if (column != kAmountColumn || !holds(row))
+        return text(row, column);
+    return formatAmount(value(row, column).toString());
 }
 
 PaymentList::Row PaymentList::row(qsizetype row) const {

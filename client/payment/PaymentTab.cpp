@@ -3,21 +3,16 @@
 #include "files/FileChoosers.h"
 #include "page/FixedColumnTable.h"
 #include "page/GridTableModel.h"
-#include "page/PageCommands.h"
 #include "page/StatusPanels.h"
 #include "payment/PaymentEditing.h"
 #include "payment/PaymentFileCommands.h"
 #include "payment/frmPayAcc.h"
 #include "payment/frmPaymentB2B.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include <functional>
 
@@ -48,78 +43,29 @@ void setColumnWidths(QTableView& grid) {
 } // namespace
 
 PaymentTab::PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWidget* parent)
-    : BatchTabPage(parent)
+    : BatchGridTab(QStringLiteral("批量支付(&P)"), status, parent)
     , db_(db)
     , messages_(prompter)
-    , store_(db)
-    , status_(status)
-    , model_(new GridTableModel(fixedHeaderGrid(list_, {PaymentList::kAmountColumn}), this))
-    , grid_(new FixedColumnTable(this))
-    , menuPaymentB2B_(new QMenu(QStringLiteral("批量支付(&P)"), this)) {
-    setObjectName(QStringLiteral("PaymentB2B_"));
-    grid_->setObjectName(QStringLiteral("PaymentB2B_DataGrid"));
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setDefaultSectionSize(22);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    grid_->setModel(model_);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    , store_(db) {
+    setUpGrid("PaymentB2B_", fixedHeaderGrid(list_, {PaymentList::kAmountColumn}));
     setColumnWidths(*grid_);
-    connect(grid_, &QTableView::doubleClicked, this,
-            std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this));
-    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        menuPaymentB2B_->popup(grid_->viewport()->mapToGlobal(at));
-    });
-
-    buildMenu();
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("PaymentB2B_Frame"));
-    grid_->setParent(frame);
-    auto* inside = new QVBoxLayout(frame);
-    inside->addWidget(grid_, 1);
-    auto* buttons = new QHBoxLayout;
-    buildButtons(buttons);
-    inside->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(frame);
+    buildPage("PaymentB2B_", "menuPaymentB2B",
+              {{
+                  {"menuNewB2BRec", "PaymentB2B_cmdNewBut",
+                   std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
+                  {"menuUpdateB2BRec", "PaymentB2B_cmdUpdateBut",
+                   std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
+                  {"menuDelB2BRec", "PaymentB2B_cmdDeleteBut",
+                   std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
+                  {"menuWriteB2BFile", "PaymentB2B_cmdWriteB2BFileBut",
+                   std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
+                  {nullptr, "PaymentB2B_cmdLoadB2BFileBut",
+                   std::bind_front(&PaymentTab::cmdLoadB2BFileBut_Click, this)},
+              }},
+              {{"PaymentB2B_cmdPayAccSetup", "付款账户",
+                std::bind_front(&PaymentTab::cmdPayAccSetup_Click, this)}});
     // The main window does not offer the payer account button.
     findChild<QPushButton*>(QStringLiteral("PaymentB2B_cmdPayAccSetup"))->hide();
-}
-
-void PaymentTab::buildMenu() {
-    menuPaymentB2B_->setObjectName(QStringLiteral("menuPaymentB2B"));
-    addMenuCommands(
-        menuPaymentB2B_,
-        {
-            {"menuNewB2BRec", "新增指令", std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
-            {"menuUpdateB2BRec", "修改或删除指令",
-             std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
-            {"menuDelB2BRec", "删除指令", std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
-            {"menuWriteB2BFile", "生成上传文件",
-             std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
-        });
-}
-
-void PaymentTab::buildButtons(QHBoxLayout* row) {
-    addButtonCommands(this, row,
-                      {
-                          {"PaymentB2B_cmdNewBut", "新增指令",
-                           std::bind_front(&PaymentTab::menuNewB2BRec_Click, this)},
-                          {"PaymentB2B_cmdUpdateBut", "修改或删除指令",
-                           std::bind_front(&PaymentTab::menuUpdateB2BRec_Click, this)},
-                          {"PaymentB2B_cmdDeleteBut", "删除指令",
-                           std::bind_front(&PaymentTab::menuDelB2BRec_Click, this)},
-                          {"PaymentB2B_cmdWriteB2BFileBut", "生成上传文件",
-                           std::bind_front(&PaymentTab::menuWriteB2BFile_Click, this)},
-                          {"PaymentB2B_cmdLoadB2BFileBut", "导入上传文件",
-                           std::bind_front(&PaymentTab::cmdLoadB2BFileBut_Click, this)},
-                          {"PaymentB2B_cmdPayAccSetup", "付款账户",
-                           std::bind_front(&PaymentTab::cmdPayAccSetup_Click, this)},
-                      });
 }
 
 void PaymentTab::resetPaymentB2B() {
@@ -127,12 +73,7 @@ void PaymentTab::resetPaymentB2B() {
     list_.reload(db_);
     model_->refresh();
     grid_->setCurrentIndex(model_->index(std::min(keptRow, model_->rowCount() - 1), 1));
-    status_.setPanel(1, QStringLiteral("总笔数"));
-    status_.setPanel(2, list_.countText());
-    status_.setPanel(3, QStringLiteral("总金额"));
-    status_.setPanel(4, list_.totalText());
-    status_.setPanel(5, QStringLiteral("大写金额"));
-    status_.setPanel(6, list_.capitalText());
+    showTotals(list_.countText(), list_.totalText(), list_.capitalText());
     payer_ = {list_.cell(1, 2), list_.cell(1, 3)};
 }
 

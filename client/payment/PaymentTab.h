@@ -1,21 +1,18 @@
 #pragma once
 
 #include "files/ClientMessages.h"
-#include "page/TabPage.h"
+#include "page/BatchGridTab.h"
 #include "payment/PaymentList.h"
 #include "payment/PaymentListOwner.h"
 #include "payment/PaymentStore.h"
 
 class DBAccess;
-class GridTableModel;
 class Prompter;
-class QMenu;
-class FixedColumnTable;
 class StatusPanels;
 
 // Tab 0 of the main window: the current payment batch, its totals in the status bar, its menu
 // `menuPaymentB2B` and buttons.
-class PaymentTab : public BatchTabPage, public PaymentListOwner {
+class PaymentTab : public BatchGridTab, public PaymentListOwner {
     Q_OBJECT
 public:
     PaymentTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWidget* parent = nullptr);
@@ -27,7 +24,6 @@ public:
     void clearList() override;
     int rowCount() const override { return static_cast<int>(list_.size()); }
     void writeUploadFile() override { menuWriteB2BFile_Click(); }
-    QMenu* functionMenu() override { return menuPaymentB2B_; }
 
     const BatchPayer& batchPayer() const { return payer_; }
 
@@ -39,8 +35,6 @@ public:
     void cmdPayAccSetup_Click();
 
 private:
-    void buildMenu();
-    void buildButtons(class QHBoxLayout* row);
     // The grid row of the current cell: 1 for the first instruction, 0 for none.
     qsizetype currentGridRow() const;
     QString currentSerial() const;
@@ -48,10 +42,6 @@ private:
     DBAccess& db_;
     ClientMessages messages_;
     PaymentStore store_;
-    StatusPanels& status_;
     PaymentList list_;
     BatchPayer payer_;
-    GridTableModel* model_;
-    FixedColumnTable* grid_;
-    QMenu* menuPaymentB2B_;
 };

@@ -14,7 +14,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,54 +26,18 @@ namespace {
 const QString kOwnBankName = QStringLiteral("澄川银行");
 const QString kKindCodes[3] = {QStringLiteral("00"), QStringLiteral("01"), QStringLiteral("02")};
 const int kRemarkMaxLength = 60;
-
-template <typename T> T* named(QWidget* parent, const char* name) {
-    T* widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QComboBox* editableCombo(QWidget* parent, const char* name, const QString& prompt = {}) {
-    QComboBox* combo = named<QComboBox>(parent, name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setMinimumWidth(220);
-    if (!prompt.isEmpty())
-        combo->lineEdit()->setPlaceholderText(prompt);
-    return combo;
-}
-
-void focusAndSelect(QWidget* field) {
-    field->setFocus();
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
-    else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
-        combo->lineEdit()->selectAll();
-}
-
-void clearField(QWidget* field) {
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-        edit->clear();
-        return;
-    }
-    auto* combo = static_cast<QComboBox*>(field);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-}
+const int kComboWidth = 220;
 
 } // namespace
 
 frmPaymentB2B::frmPaymentB2B(DBAccess& db, Prompter& prompter, QWidget* parent)
-    : QDialog(parent)
+    : InstructionDialog("frmPaymentB2B", QStringLiteral("付款指令"), sharedConfig().iconPath,
+                        parent)
     , messages_(prompter)
     , store_(db) {
-    setObjectName(QStringLiteral("frmPaymentB2B"));
-    setWindowTitle(QStringLiteral("付款指令"));
     // A dialog of fixed size: no minimise or maximise, and its layout is the one shown.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    if (!sharedConfig().iconPath.isEmpty())
-        setWindowIcon(QIcon(sharedConfig().iconPath));
     buildControls();
     layOutControls();
     connectControls();
@@ -84,9 +47,10 @@ frmPaymentB2B::frmPaymentB2B(DBAccess& db, Prompter& prompter, QWidget* parent)
 frmPaymentB2B::~frmPaymentB2B() = default;
 
 void frmPaymentB2B::buildControls() {
-    comboPayAccNo_ = editableCombo(this, "comboPayAccNo", QStringLiteral("请选择或输入付款账号"));
-    comboPayAccName_ =
-        editableCombo(this, "comboPayAccName", QStringLiteral("请选择或输入付款账户户名"));
+    comboPayAccNo_ =
+        editableCombo(this, "comboPayAccNo", kComboWidth, QStringLiteral("请选择或输入付款账号"));
+    comboPayAccName_ = editableCombo(this, "comboPayAccName", kComboWidth,
+                                     QStringLiteral("请选择或输入付款账户户名"));
     const char* kindNames[3] = {"optRecAccType_0", "optRecAccType_1", "optRecAccType_2"};
     const QString kindCaptions[3] = {QStringLiteral("行内"), QStringLiteral("跨行同城"),
                                      QStringLiteral("跨行异地")};
@@ -94,9 +58,10 @@ void frmPaymentB2B::buildControls() {
         optRecAccType_[i] = named<QRadioButton>(this, kindNames[i]);
         optRecAccType_[i]->setText(kindCaptions[i]);
     }
-    comboRecAccNo_ = editableCombo(this, "comboRecAccNo", QStringLiteral("请选择或输入收款账号"));
-    comboRecAccName_ =
-        editableCombo(this, "comboRecAccName", QStringLiteral("请选择或输入收款账户户名"));
+    comboRecAccNo_ =
+        editableCombo(this, "comboRecAccNo", kComboWidth, QStringLiteral("请选择或输入收款账号"));
+    comboRecAccName_ = editableCombo(this, "comboRecAccName", kComboWidth,
+                                     QStringLiteral("请选择或输入收款账户户名"));
     comboRecAccType_ = named<QComboBox>(this, "comboRecAccType");
     comboRecBankName_ = named<QComboBox>(this, "comboRecBankName");
     comboSameCityLiquidateNo_ = named<QComboBox>(this, "comboSameCityLiquidateNo");
@@ -113,9 +78,9 @@ void frmPaymentB2B::buildControls() {
     txtRecBankName_ = named<QLineEdit>(this, "txtRecBankName");
     txtSameCityLiquidateNo_ = named<QLineEdit>(this, "txtSameCityLiquidateNo");
     txtPresentPayBankNo_ = named<QLineEdit>(this, "txtPresentPayBankNo");
-    comboProvince_ = editableCombo(this, "comboProvince");
-    comboCity_ = editableCombo(this, "comboCity");
-    comboRegion_ = editableCombo(this, "comboRegion");
+    comboProvince_ = editableCombo(this, "comboProvince", kComboWidth);
+    comboCity_ = editableCombo(this, "comboCity", kComboWidth);
+    comboRegion_ = editableCombo(this, "comboRegion", kComboWidth);
     txtRecBankId_ = named<QLineEdit>(this, "txtRecBankId");
     txtAreaNo_ = named<QLineEdit>(this, "txtAreaNo");
     txtNetNo_ = named<QLineEdit>(this, "txtNetNo");
@@ -123,23 +88,12 @@ void frmPaymentB2B::buildControls() {
     lblAreaNo_ = named<QLabel>(this, "lblAreaNo");
     txtAmount_ = named<QLineEdit>(this, "txtAmount");
     lblCnPayAmount_ = named<QLabel>(this, "lblCnPayAmount");
-    comboRemark_ = editableCombo(this, "comboRemark");
+    comboRemark_ = editableCombo(this, "comboRemark", kComboWidth);
     blockText_ = named<QLineEdit>(this, "blockText");
     QPalette block = blockText_->palette();
     block.setColor(QPalette::Base, QColor(0xD4, 0xD0, 0xC8));
     blockText_->setPalette(block);
-    lblPaySerialNo_ = named<QLabel>(this, "lblPaySerialNo");
-    lblPayIdx_ = named<QLabel>(this, "lblPayIdx");
-    cmdAdd_ = named<QPushButton>(this, "cmdAdd");
-    cmdAdd_->setText(QStringLiteral("保存指令"));
-    cmdUpdate_ = named<QPushButton>(this, "cmdUpdate");
-    cmdUpdate_->setText(QStringLiteral("修改指令"));
-    cmdDelete_ = named<QPushButton>(this, "cmdDelete");
-    cmdDelete_->setText(QStringLiteral("删除指令"));
-    cmdClose_ = named<QPushButton>(this, "cmdClose");
-    cmdClose_->setText(QStringLiteral("关闭"));
-    for (QPushButton* button : {cmdAdd_, cmdUpdate_, cmdDelete_, cmdClose_})
-        button->setAutoDefault(false);
+    buildCommands();
 
     // Never shown: the older bank detail fields, the hidden payee columns and the colour source.
     for (QWidget* hidden : std::initializer_list<QWidget*>{
@@ -209,11 +163,6 @@ void frmPaymentB2B::layOutControls() {
     amount->addWidget(label("备注："), 2, 0);
     amount->addWidget(comboRemark_, 2, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {cmdAdd_, cmdUpdate_, cmdDelete_, cmdClose_})
-        buttons->addWidget(button);
-
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(head);
@@ -222,7 +171,7 @@ void frmPaymentB2B::layOutControls() {
     layout->addLayout(amount);
     layout->addWidget(label("注：1. *为必输项目"));
     layout->addWidget(label("2. 系统将自动保存手动输入的新付款账号"));
-    layout->addLayout(buttons);
+    layout->addLayout(commandRow());
 }
 
 void frmPaymentB2B::connectControls() {
@@ -239,10 +188,7 @@ void frmPaymentB2B::connectControls() {
     connect(comboRecAccNo_->lineEdit(), &QLineEdit::textEdited, this,
             [this] { recAccPicked_ = false; });
     connect(comboProvince_, &QComboBox::activated, this, &frmPaymentB2B::loadCities);
-    connect(cmdAdd_, &QPushButton::clicked, this, &frmPaymentB2B::cmdAdd_Click);
-    connect(cmdUpdate_, &QPushButton::clicked, this, &frmPaymentB2B::cmdUpdate_Click);
-    connect(cmdDelete_, &QPushButton::clicked, this, &frmPaymentB2B::cmdDelete_Click);
-    connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
+    connectCommands();
     for (QWidget* field : std::initializer_list<QWidget*>{
              comboPayAccNo_, comboPayAccName_, comboRecAccNo_, comboRecAccName_, txtRecBankName_,
              txtSameCityLiquidateNo_, comboProvince_, comboCity_, txtPresentPayBankNo_,
@@ -281,24 +227,8 @@ bool frmPaymentB2B::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == comboProvince_)
             loadCities();
     }
-    if (enter) {
-        focusNextChild();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void frmPaymentB2B::setPayIdx(int idx) {
-    lblPayIdx_->setText(QString::number(idx).trimmed());
-}
-
-void frmPaymentB2B::enableSave(bool enabled) {
-    cmdAdd_->setEnabled(enabled);
-}
-
-void frmPaymentB2B::enableChange(bool enabled) {
-    cmdUpdate_->setEnabled(enabled);
-    cmdDelete_->setEnabled(enabled);
+    // Only fields are watched here: Enter moves on.
+    return InstructionDialog::eventFilter(watched, event);
 }
 
 QString frmPaymentB2B::recAccType() const {

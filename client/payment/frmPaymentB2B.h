@@ -1,11 +1,10 @@
 #pragma once
 
 #include "files/ClientMessages.h"
+#include "page/InstructionDialog.h"
 #include "payment/PaymentInstruction.h"
 #include "payment/PaymentList.h"
 #include "payment/PaymentStore.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -15,27 +14,23 @@ class Prompter;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class AmountField;
 
 // "付款指令": creates, changes and deletes one batch payment instruction.
-class frmPaymentB2B : public QDialog {
+class frmPaymentB2B : public InstructionDialog {
     Q_OBJECT
 public:
     frmPaymentB2B(DBAccess& db, Prompter& prompter, QWidget* parent = nullptr);
     ~frmPaymentB2B() override;
 
     void setParentForm(PaymentListOwner* pForm) { parentForm_ = pForm; }
-    void setPayIdx(int idx);
     // Fills the dialog from a row of the payment list, for a change or delete.
     void fillFromRow(const PaymentList::Row& row);
-    void enableSave(bool enabled);
-    void enableChange(bool enabled);
 
-    void cmdAdd_Click();
-    void cmdUpdate_Click();
-    void cmdDelete_Click();
+    void cmdAdd_Click() override;
+    void cmdUpdate_Click() override;
+    void cmdDelete_Click() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,10 +90,4 @@ private:
     QLabel* lblCnPayAmount_;
     QComboBox* comboRemark_;
     QLineEdit* blockText_;
-    QLabel* lblPaySerialNo_;
-    QLabel* lblPayIdx_;
-    QPushButton* cmdAdd_;
-    QPushButton* cmdUpdate_;
-    QPushButton* cmdDelete_;
-    QPushButton* cmdClose_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/RecordFile.h"
+#include "files/UploadFile.h"
 
 #include <QString>
 
@@ -16,28 +16,14 @@ struct GZRecord {
     QString comment;
 };
 
-struct GZSummary {
-    QString date; // yyyyMMdd, the same in the summary and every record
-    QString sumMoney;
-    QString sumRecords;
-};
+using GZSummary = UploadSummary;
 
 // A record's value elements in file order, after Date, DetailSign and OrderNo.
-struct GZField {
-    const char* element;
-    QString GZRecord::*member;
-    const char* caption; // names the value in messages
-};
+using GZField = UploadField<GZRecord>;
 extern const std::vector<GZField> kGZValueFields;
 
-struct GZWriteResult {
-    enum class Status { Written, Unrepresentable, FileError };
-    Status status = Status::Written;
-    QString message; // Unrepresentable: which instruction and value; FileError: the system's word
-};
-
-// Gives the record at a position (0 for the first): large batches are written without a copy.
-using GZRecordAt = std::function<GZRecord(qsizetype index)>;
+using GZWriteResult = UploadWriteResult;
+using GZRecordAt = UploadRecordAt<GZRecord>;
 
 // Writes the file to a temporary name beside `path` and renames it into place only when every
 // line is written, so a failure leaves no half-written file and the old file untouched.

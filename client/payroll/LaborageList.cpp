@@ -1,7 +1,6 @@
 #include "payroll/LaborageList.h"
 
 #include "amount/AmountText.h"
-#include "store/DBAccess.h"
 
 namespace {
 
@@ -28,24 +27,11 @@ QString storedAmountText(const QVariant& value) {
 
 void LaborageList::reload(DBAccess& db) {
     *this = LaborageList();
-    totals_ = BatchTotals::query(db, kTotalsQuery);
-    rows_ = db.Query(kListQuery);
-    if (!rows_)
-        return;
-    for (int column = 1; column < kColumns; ++column)
-        sources_[static_cast<size_t>(column - 1)] =
-            rows_->columnIndex(kHeaders[static_cast<size_t>(column)]);
+    BatchList::reload(db, kTotalsQuery, kListQuery, kHeaders);
 }
 
 QString LaborageList::cell(qsizetype row, int column) const {
-    if (row < 1 || column < 0 || column >= kColumns)
-        return {};
-    if (column == 0)
-        return QString::number(row);
-    if (row > size())
-        return {};
-    const QVariant value =
-        rows_->value(static_cast<int>(row - 1), sources_[static_cast<size_t>(column - 1)]);
-    return column == kAmountColumn ? formatAmount(storedAmountText(value).trimmed())
-                                   : value.toString();
+    if (column != kAmountColumn || !holds(row))
+        return text(row, column);
+    return formatAmount(storedAmountText(value(row, column)).trimmed());
 }

@@ -3,19 +3,12 @@
 #include "files/FileChoosers.h"
 #include "page/FixedColumnTable.h"
 #include "page/GridTableModel.h"
-#include "page/PageCommands.h"
-#include "page/StatusPanels.h"
 #include "payroll/LaborageEditing.h"
 #include "payroll/PayrollFileCommands.h"
 #include "payroll/frmLaborage.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMenu>
-#include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include <functional>
 
@@ -27,78 +20,29 @@ const int kColumnWidths[LaborageList::kColumns] = {48, 0, 200, 150, 130, 260};
 } // namespace
 
 LaborageTab::LaborageTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWidget* parent)
-    : BatchTabPage(parent)
+    : BatchGridTab(QStringLiteral("代发工资/代报销(&L)"), status, parent)
     , db_(db)
     , messages_(prompter)
-    , store_(db)
-    , status_(status)
-    , model_(new GridTableModel(fixedHeaderGrid(list_), this))
-    , grid_(new FixedColumnTable(this))
-    , menuLaborage_(new QMenu(QStringLiteral("代发工资/代报销(&L)"), this)) {
-    setObjectName(QStringLiteral("Laborage_"));
-    grid_->setObjectName(QStringLiteral("Laborage_DataGrid"));
-    grid_->setModel(model_);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setDefaultSectionSize(22);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    , store_(db) {
+    setUpGrid("Laborage_", fixedHeaderGrid(list_));
     grid_->horizontalHeader()->setStretchLastSection(true);
     for (int column = 0; column < LaborageList::kColumns; ++column)
         grid_->setColumnWidth(column, kColumnWidths[column]);
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     grid_->setColumnHidden(LaborageList::kSerialColumn, true);
-    connect(grid_, &QTableView::doubleClicked, this,
-            std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this));
-    connect(grid_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { menuLaborage_->popup(grid_->viewport()->mapToGlobal(at)); });
-
-    buildMenu();
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Laborage_Frame"));
-    grid_->setParent(frame);
-    auto* inside = new QVBoxLayout(frame);
-    inside->addWidget(grid_, 1);
-    auto* buttons = new QHBoxLayout;
-    buildButtons(buttons);
-    inside->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(frame);
-}
-
-void LaborageTab::buildMenu() {
-    menuLaborage_->setObjectName(QStringLiteral("menuLaborage"));
-    addMenuCommands(menuLaborage_,
-                    {
-                        {"menuNewLaborage", "新增指令",
-                         std::bind_front(&LaborageTab::menuNewLaborage_Click, this)},
-                        {"menuUpdateLaborage", "修改或删除指令",
-                         std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this)},
-                        {"menuDeleteLaborage", "删除指令",
-                         std::bind_front(&LaborageTab::menuDeleteLaborage_Click, this)},
-                        {"menuWriteLaborageFile", "生成上传文件",
-                         std::bind_front(&LaborageTab::menuWriteLaborageFile_Click, this)},
-                    });
-}
-
-void LaborageTab::buildButtons(QHBoxLayout* row) {
-    addButtonCommands(this, row,
-                      {
-                          {"Laborage_cmdNewBut", "新增指令",
-                           std::bind_front(&LaborageTab::menuNewLaborage_Click, this)},
-                          {"Laborage_cmdUpdateBut", "修改或删除指令",
-                           std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this)},
-                          {"Laborage_cmdDeleteBut", "删除指令",
-                           std::bind_front(&LaborageTab::menuDeleteLaborage_Click, this)},
-                          {"Laborage_cmdWriteFileBut", "生成上传文件",
-                           std::bind_front(&LaborageTab::menuWriteLaborageFile_Click, this)},
-                          {"Laborage_cmdLoadFileBut", "导入上传文件",
-                           std::bind_front(&LaborageTab::cmdLoadLaborageFile_Click, this)},
-                      });
+    buildPage("Laborage_", "menuLaborage",
+              {{
+                  {"menuNewLaborage", "Laborage_cmdNewBut",
+                   std::bind_front(&LaborageTab::menuNewLaborage_Click, this)},
+                  {"menuUpdateLaborage", "Laborage_cmdUpdateBut",
+                   std::bind_front(&LaborageTab::menuUpdateLaborage_Click, this)},
+                  {"menuDeleteLaborage", "Laborage_cmdDeleteBut",
+                   std::bind_front(&LaborageTab::menuDeleteLaborage_Click, this)},
+                  {"menuWriteLaborageFile", "Laborage_cmdWriteFileBut",
+                   std::bind_front(&LaborageTab::menuWriteLaborageFile_Click, this)},
+                  {nullptr, "Laborage_cmdLoadFileBut",
+                   std::bind_front(&LaborageTab::cmdLoadLaborageFile_Click, this)},
+              }});
 }
 
 void LaborageTab::resetLaborage() {
@@ -106,12 +50,7 @@ void LaborageTab::resetLaborage() {
     model_->refresh();
     // Column 0 is the selection mark: nothing is chosen until a data cell is clicked.
     grid_->setCurrentIndex(model_->index(0, 0));
-    status_.setPanel(1, QStringLiteral("总笔数"));
-    status_.setPanel(2, list_.countText());
-    status_.setPanel(3, QStringLiteral("总金额"));
-    status_.setPanel(4, list_.totalText());
-    status_.setPanel(5, QStringLiteral("大写金额"));
-    status_.setPanel(6, list_.capitalText());
+    showTotals(list_.countText(), list_.totalText(), list_.capitalText());
 }
 
 void LaborageTab::clearList() {

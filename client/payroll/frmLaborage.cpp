@@ -11,11 +11,8 @@
 #include "payroll/LaborageListOwner.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,53 +25,26 @@ namespace {
 const qsizetype kNameMaxLength = 30;
 const qsizetype kRemarkMaxLength = 60;
 
-template <typename T> T* named(QWidget* parent, const char* name) {
-    T* widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLabel* caption(QWidget* parent, const char* name, const char* text) {
     QLabel* label = named<QLabel>(parent, name);
     label->setText(QString::fromUtf8(text));
     return label;
 }
 
-QComboBox* editableCombo(QWidget* parent, const char* name, const QString& tip = {}) {
-    QComboBox* combo = named<QComboBox>(parent, name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setMinimumWidth(260);
-    if (!tip.isEmpty()) {
-        combo->setToolTip(tip);
-        combo->lineEdit()->setPlaceholderText(tip);
-    }
+// The boxes of the roster's person: the prompt is also their tip.
+QComboBox* personCombo(QWidget* parent, const char* name, const QString& tip) {
+    QComboBox* combo = editableCombo(parent, name, 260, tip);
+    combo->setToolTip(tip);
     return combo;
-}
-
-void focusAndSelect(QWidget* field) {
-    field->setFocus();
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
-    else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
-        combo->lineEdit()->selectAll();
-}
-
-void clearCombo(QComboBox* combo) {
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
 }
 
 } // namespace
 
 frmLaborage::frmLaborage(DBAccess& db, Prompter& prompter, QWidget* parent)
-    : QDialog(parent)
+    : InstructionDialog("frmLaborage", QStringLiteral("代发工资指令"), sharedConfig().iconPath,
+                        parent)
     , messages_(prompter)
     , store_(db) {
-    setObjectName(QStringLiteral("frmLaborage"));
-    setWindowTitle(QStringLiteral("代发工资指令"));
-    if (!sharedConfig().iconPath.isEmpty())
-        setWindowIcon(QIcon(sharedConfig().iconPath));
     buildControls();
     layOutControls();
     connectControls();
@@ -82,24 +52,13 @@ frmLaborage::frmLaborage(DBAccess& db, Prompter& prompter, QWidget* parent)
 }
 
 void frmLaborage::buildControls() {
-    lblPayIdx_ = named<QLabel>(this, "lblPayIdx");
-    lblPaySerialNo_ = named<QLabel>(this, "lblPaySerialNo");
-    comboAccNo_ = editableCombo(this, "comboAccNo", QStringLiteral("请选择或输入收款人账号"));
-    comboName_ = editableCombo(this, "comboName", QStringLiteral("请选择或输入收款人名称"));
+    comboAccNo_ = personCombo(this, "comboAccNo", QStringLiteral("请选择或输入收款人账号"));
+    comboName_ = personCombo(this, "comboName", QStringLiteral("请选择或输入收款人名称"));
     txtAmount_ = named<QLineEdit>(this, "txtAmount");
     lblCnPayAmount_ = named<QLabel>(this, "lblCnPayAmount");
     lblCnPayAmount_->setMinimumWidth(260);
-    comboRemark_ = editableCombo(this, "comboRemark");
-    cmdAdd_ = named<QPushButton>(this, "cmdAdd");
-    cmdAdd_->setText(QStringLiteral("保存指令"));
-    cmdUpdate_ = named<QPushButton>(this, "cmdUpdate");
-    cmdUpdate_->setText(QStringLiteral("修改指令"));
-    cmdDelete_ = named<QPushButton>(this, "cmdDelete");
-    cmdDelete_->setText(QStringLiteral("删除指令"));
-    cmdClose_ = named<QPushButton>(this, "cmdClose");
-    cmdClose_->setText(QStringLiteral("关闭"));
-    for (QPushButton* button : {cmdAdd_, cmdUpdate_, cmdDelete_, cmdClose_})
-        button->setAutoDefault(false);
+    comboRemark_ = editableCombo(this, "comboRemark", 260);
+    buildCommands();
 }
 
 void frmLaborage::layOutControls() {
@@ -126,27 +85,19 @@ void frmLaborage::layOutControls() {
     }
     fields->setColumnStretch(1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {cmdAdd_, cmdUpdate_, cmdDelete_, cmdClose_})
-        buttons->addWidget(button);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(head);
     layout->addLayout(fields);
     layout->addWidget(caption(this, "lblNotes", "注：*为必输项目"));
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(commandRow());
 }
 
 void frmLaborage::connectControls() {
     // A person chosen from either list brings the other half of the same roster entry.
     connect(comboAccNo_, &QComboBox::activated, comboName_, &QComboBox::setCurrentIndex);
     connect(comboName_, &QComboBox::activated, comboAccNo_, &QComboBox::setCurrentIndex);
-    connect(cmdAdd_, &QPushButton::clicked, this, &frmLaborage::cmdAdd_Click);
-    connect(cmdUpdate_, &QPushButton::clicked, this, &frmLaborage::cmdUpdate_Click);
-    connect(cmdDelete_, &QPushButton::clicked, this, &frmLaborage::cmdDelete_Click);
-    connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
+    connectCommands();
     for (QWidget* control : std::initializer_list<QWidget*>{
              comboAccNo_, comboName_, comboRemark_, cmdAdd_, cmdUpdate_, cmdDelete_, cmdClose_})
         control->installEventFilter(this);
@@ -161,35 +112,7 @@ void frmLaborage::loadLists() {
     }
     comboRemark_->addItems(store_.remarks());
     for (QComboBox* combo : {comboAccNo_, comboName_, comboRemark_})
-        clearCombo(combo);
-}
-
-bool frmLaborage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter presses a focused button and moves on from a field.
-            if (auto* button = qobject_cast<QPushButton*>(watched))
-                button->click();
-            else
-                focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void frmLaborage::setPayIdx(int idx) {
-    lblPayIdx_->setText(QString::number(idx));
-}
-
-void frmLaborage::enableSave(bool enabled) {
-    cmdAdd_->setEnabled(enabled);
-}
-
-void frmLaborage::enableChange(bool enabled) {
-    cmdUpdate_->setEnabled(enabled);
-    cmdDelete_->setEnabled(enabled);
+        clearField(combo);
 }
 
 void frmLaborage::setRecordValue(const QString& serial_no, const QString& acc_no,
@@ -255,7 +178,7 @@ LaborageInstruction frmLaborage::instruction() const {
 
 void frmLaborage::clearForm() {
     for (QComboBox* combo : {comboName_, comboAccNo_, comboRemark_})
-        clearCombo(combo);
+        clearField(combo);
     txtAmount_->clear();
     lblCnPayAmount_->clear();
     comboAccNo_->setFocus();

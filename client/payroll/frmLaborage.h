@@ -1,9 +1,8 @@
 #pragma once
 
 #include "files/ClientMessages.h"
+#include "page/InstructionDialog.h"
 #include "payroll/LaborageStore.h"
-
-#include <QDialog>
 
 class DBAccess;
 class LaborageListOwner;
@@ -11,28 +10,21 @@ class Prompter;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // "代发工资指令": creates, changes and deletes one payroll or reimbursement instruction.
-class frmLaborage : public QDialog {
+class frmLaborage : public InstructionDialog {
     Q_OBJECT
 public:
     frmLaborage(DBAccess& db, Prompter& prompter, QWidget* parent = nullptr);
 
     void setParentForm(LaborageListOwner* pForm) { parentForm_ = pForm; }
-    void setPayIdx(int idx);
     // Fills the dialog with a stored instruction, for a change or delete.
     void setRecordValue(const QString& serial_no, const QString& acc_no, const QString& acc_name,
                         const QString& pay_amt, const QString& remark);
-    void enableSave(bool enabled);
-    void enableChange(bool enabled);
 
-    void cmdAdd_Click();
-    void cmdUpdate_Click();
-    void cmdDelete_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdAdd_Click() override;
+    void cmdUpdate_Click() override;
+    void cmdDelete_Click() override;
 
 private:
     void buildControls();
@@ -50,15 +42,9 @@ private:
     LaborageStore store_;
     LaborageListOwner* parentForm_ = nullptr;
 
-    QLabel* lblPayIdx_;
-    QLabel* lblPaySerialNo_;
     QComboBox* comboAccNo_;
     QComboBox* comboName_;
     QLineEdit* txtAmount_;
     QLabel* lblCnPayAmount_;
     QComboBox* comboRemark_;
-    QPushButton* cmdAdd_;
-    QPushButton* cmdUpdate_;
-    QPushButton* cmdDelete_;
-    QPushButton* cmdClose_;
 };

@@ -1,4 +1,5 @@
 #include "payment/BPFile.h"
+#include "testsupport/UploadFileTesting.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,39 +27,16 @@ BPRecord sampleRecord(const QString& serial) {
     return record;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 const BPSummary kSummary{"20260105", "1,234.50", "1"};
 
 BPWriteResult write(const QString& path, const std::vector<BPRecord>& records) {
-    return writeBPFile(path, kSummary, static_cast<qsizetype>(records.size()),
-                       [&records](qsizetype i) { return records[static_cast<size_t>(i)]; });
+    return writeRecords(writeBPFile, path, kSummary, records);
 }
 
-struct Read {
-    BPFileDocument::Status status;
-    std::vector<BPRecord> records;
-};
+using Read = ReadRecords<BPFileDocument, BPRecord>;
 
 Read read(const QString& path) {
-    BPFileDocument document;
-    Read result{document.load(path), {}};
-    document.forEachRecord([&result](const BPRecord& record, qsizetype position) {
-        EXPECT_EQ(position, static_cast<qsizetype>(result.records.size()) + 1);
-        result.records.push_back(record);
-        return true;
-    });
-    return result;
+    return readRecords<BPFileDocument, BPRecord>(path);
 }
 
 } // namespace

@@ -9,17 +9,15 @@ psd_add_test(payment_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/BPFileTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PaymentFileCommandsTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PaymentEditingTest.cpp
-    LIBS client_payment_core client_test_folder)
+    LIBS client_payment_core client_test_folder
+    DEFS ${PSD_PAYMENT_TEST_DEFS}
+    DEPENDS client_userdb)
 
 psd_add_test(payment_forms_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/frmPaymentB2BTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/frmPayAccTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PaymentTabTest.cpp
     LIBS client_payment_forms client_test_folder
-    MAIN client_qt_test_main)
-
-foreach(test payment_file_test payment_forms_test)
-    target_compile_definitions(${test} PRIVATE ${PSD_PAYMENT_TEST_DEFS})
-    add_dependencies(${test} client_userdb)
-endforeach()
-add_dependencies(payment_forms_test client_sysconf_file)
+    MAIN client_qt_test_main
+    DEFS ${PSD_PAYMENT_TEST_DEFS}
+    DEPENDS client_userdb client_sysconf_file)

@@ -1,4 +1,5 @@
 #include "payroll/GZFile.h"
+#include "testsupport/UploadFileTesting.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,18 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const std::vector<GZRecord> kRecords = {
     {"s1", "6222000011112222", "张三 & <李四>", "1234.5", "工资<三月>&奖金"},
@@ -27,24 +16,13 @@ const std::vector<GZRecord> kRecords = {
 const GZSummary kSummary{"20260105", "100,000,001,235.00", "3"};
 
 GZWriteResult write(const QString& path, const std::vector<GZRecord>& records) {
-    return writeGZFile(path, kSummary, static_cast<qsizetype>(records.size()),
-                       [&records](qsizetype i) { return records[static_cast<size_t>(i)]; });
+    return writeRecords(writeGZFile, path, kSummary, records);
 }
 
-struct Read {
-    GZFileDocument::Status status;
-    std::vector<GZRecord> records;
-};
+using Read = ReadRecords<GZFileDocument, GZRecord>;
 
 Read read(const QString& path) {
-    GZFileDocument document;
-    Read result{document.load(path), {}};
-    document.forEachRecord([&result](const GZRecord& record, qsizetype position) {
-        EXPECT_EQ(position, static_cast<qsizetype>(result.records.size()) + 1);
-        result.records.push_back(record);
-        return true;
-    });
-    return result;
+    return readRecords<GZFileDocument, GZRecord>(path);
 }
 
 } // namespace

@@ -6,15 +6,14 @@ set(PSD_PAYROLL_TEST_DEFS
 psd_add_test(payroll_file_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/GZFileTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/PayrollFileCommandsTest.cpp
-    LIBS client_payroll_core client_test_folder)
+    LIBS client_payroll_core client_test_folder
+    DEFS ${PSD_PAYROLL_TEST_DEFS}
+    DEPENDS client_userdb)
 
 psd_add_test(payroll_forms_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/frmLaborageTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/LaborageTabTest.cpp
     LIBS client_payroll_forms client_test_folder
-    MAIN client_qt_test_main)
-
-foreach(test payroll_file_test payroll_forms_test)
-    target_compile_definitions(${test} PRIVATE ${PSD_PAYROLL_TEST_DEFS})
-    add_dependencies(${test} client_userdb)
-endforeach()
+    MAIN client_qt_test_main
+    DEFS ${PSD_PAYROLL_TEST_DEFS}
+    DEPENDS client_userdb)
