@@ -175,7 +175,7 @@ bool UpdateAgent::PerformShot(bool manualCheck) {
                 boxes.ShowInfo(RecordText("s21", DecisionText(code)), RecordText("Attention", ""),
                                0, 0, RecordText("BtnText", ""));
             else
-                boxes.ShowError(LiteralText(fetched.error), RecordText("Error", ""), 0,
+                boxes.ShowError(fetched.error, RecordText("Error", ""), 0,
                                 RecordText("BtnText", ""));
         } else {
             boxes.ShowError(RecordText("s2", "No internet connection."), RecordText("Error", ""), 0,
@@ -206,7 +206,7 @@ UpdateOutcome UpdateAgent::PerformAutoInform(const UpdateDescription& descriptio
     Notify(41, 2);
     if (!inform.ok) {
         ProcessLog("ERROR: " + inform.error);
-        setup_.ui->Boxes().ShowError(LiteralText(inform.error), RecordText("Error", ""), 0,
+        setup_.ui->Boxes().ShowError(inform.error, RecordText("Error", ""), 0,
                                      RecordText("BtnText", ""));
         return end(UpdateOutcome::DownloadFailed);
     }
@@ -306,7 +306,7 @@ UpdateOutcome UpdateAgent::PerformAutoUpdate(const UpdateDescription& descriptio
     Notify(41, 2);
     if (!package.ok) {
         ProcessLog("ERROR: " + package.error);
-        boxes.ShowError(LiteralText(package.error), RecordText("Error", ""), 0, buttons);
+        boxes.ShowError(package.error, RecordText("Error", ""), 0, buttons);
         return end(UpdateOutcome::DownloadFailed);
     }
     auto removePackage = [&package] {

@@ -145,12 +145,12 @@ private:
     int WebPackageRun() {
         const std::string name = info_.Download(DownloadItem::DownloadFileName);
         if (const auto refused = RefusedUpdateFileName(name, {}); !refused.empty())
-            return Fail(LiteralText("Refused file name: " + refused));
+            return Fail("Refused file name: " + LiteralText(refused));
         if (info_.MakeAgent()) {
             webAgent_ = info_.Setting(SettingsItem::AgentFileName);
             if (const auto refused = RefusedUpdateFileName(webAgent_, {});
                 !webAgent_.empty() && !refused.empty())
-                return Fail(LiteralText("Refused file name: " + refused));
+                return Fail("Refused file name: " + LiteralText(refused));
         }
         const std::string beside =
             (std::filesystem::path(start_.ownPath).parent_path() / name).string();
@@ -158,13 +158,13 @@ private:
         if (!info_.AlwaysDownload() && PathExists(beside)) {
             if (const auto refused = SetupFileSignatureProblem(beside, beside + ".minisig");
                 !refused.empty())
-                return Fail(LiteralText(refused));
+                return Fail(refused);
             request.source = beside;
             return ExtractAndStart(request);
         }
         const std::string url = info_.Download(DownloadItem::DownloadBaseUrl) + "/" + name;
         if (info_.RequireHttps() && !PlainHttpRefusal(url).empty())
-            return Fail(LiteralText(PlainHttpRefusal(url)));
+            return Fail(PlainHttpRefusal(url));
         const bool background = SwitchValue(start_.tail, "/hide") || info_.Background();
         ui_.SetProgressText(info_.LanguageText("s10"), Font());
         if (info_.ConfirmDownload() && !background) {
@@ -202,7 +202,7 @@ private:
             // Checked before the file is read as a package.
             const std::string signature = request.source + ".minisig";
             if (!HttpDownloadFile(url + ".minisig", signature, error, hooks))
-                error = "Missing signature for " + name + ": " + error;
+                error = "Missing signature for " + LiteralText(name) + ": " + error;
             else
                 error = SetupFileSignatureProblem(request.source, signature);
             std::error_code ignored;
@@ -217,7 +217,7 @@ private:
             ui_.ShowProgress(false);
             std::error_code ignored;
             std::filesystem::remove(request.source, ignored);
-            return Fail(LiteralText(error));
+            return Fail(error);
         }
         background_ = true;
         const int code = ExtractAndStart(request);

@@ -1,6 +1,7 @@
 #include "update/CycleDownload.h"
 
 #include "package/Descramble.h"
+#include "package/MessageBoxes.h"
 #include "package/TGFileInfo.h"
 #include "platform/FileSystem.h"
 #include "update/NotFoundPage.h"
@@ -32,7 +33,7 @@ bool CopyInto(const std::string& source, const std::string& destination, std::st
     if (!std::filesystem::copy_file(source, temporary, failure) ||
         (std::filesystem::rename(temporary, destination, failure), failure)) {
         std::filesystem::remove(temporary, failure);
-        error = "Unable to copy " + source + ": " + failure.message();
+        error = "Unable to copy " + LiteralText(source) + ": " + LiteralText(failure.message());
         return false;
     }
     return true;
@@ -80,7 +81,7 @@ CycleDownloadResult DownloadForCycle(const CycleDownloadRequest& request) {
     };
     if (const auto refused = RefusedUpdateFileName(request.name, request.ownFiles);
         !refused.empty() && request.kind != CycleFile::Info) {
-        result.error = "Refused file name: " + refused;
+        result.error = "Refused file name: " + LiteralText(refused);
         debug("ERROR: " + result.error);
         return result;
     }
@@ -98,7 +99,7 @@ CycleDownloadResult DownloadForCycle(const CycleDownloadRequest& request) {
         else if (request.networkAllowed)
             ok = HttpDownloadFile(from, to, error, request.hooks);
         else
-            error = "No network access for " + from;
+            error = "No network access for " + LiteralText(from);
         debug("Download END:   " + from);
         return ok;
     };
@@ -112,7 +113,7 @@ CycleDownloadResult DownloadForCycle(const CycleDownloadRequest& request) {
         std::filesystem::remove(signaturePath, ignored);
         std::string error;
         if (!fetch(source + ".minisig", signaturePath, error))
-            result.error = "Missing signature for " + request.name + ": " + error;
+            result.error = "Missing signature for " + LiteralText(request.name) + ": " + error;
         else
             result.error = ReleaseSignatureProblem(
                 {request.publicKey, request.kind == CycleFile::Info ? "" : request.name,

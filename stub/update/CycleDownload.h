@@ -33,8 +33,8 @@ struct CycleDownloadRequest {
 struct CycleDownloadResult {
     bool ok = false;
     bool fromLocal = false;
-    std::string path; // where the file now lies in the agent's folder
-    std::string error;
+    std::string path;  // where the file now lies in the agent's folder
+    std::string error; // box markup, as the download's errors
 };
 
 // Fetches one file into the agent's folder: copied when the base is a local folder holding it,

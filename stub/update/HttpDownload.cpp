@@ -1,6 +1,7 @@
 #include "update/HttpDownload.h"
 
 #include "package/DosTime.h"
+#include "package/MessageBoxes.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTimes.h"
 #include "update/CurlRequest.h"
@@ -93,7 +94,7 @@ public:
             if (next_ == Next::Done)
                 return Finish();
         }
-        return "Unable to open Internet Connection <P>URL: " + url_;
+        return "Unable to open Internet Connection <P>URL: " + LiteralText(url_);
     }
 
 private:
@@ -118,7 +119,7 @@ private:
         if (code == CURLE_OK && !decided_)
             Decide();
         if (code == CURLE_UNSUPPORTED_PROTOCOL && hooks_.httpsOnly && error_.empty())
-            error_ = "Refused a redirect away from https <P>URL: " + url_;
+            error_ = "Refused a redirect away from https: " + LiteralText(url_);
         curl_slist_free_all(headers);
     }
 
@@ -170,7 +171,7 @@ private:
                 "HTTP_DownloadFile_Incremental FileSize=" + std::to_string(size_) + "  " + url_);
         logged_ = true;
         if (size_ <= 0) {
-            error_ = url_ + "<P><P>File Not Found !";
+            error_ = LiteralText(url_) + "<P><P>File Not Found !";
             return false;
         }
         if (!shown_ && hooks_.showWindow)
@@ -201,7 +202,8 @@ private:
         if (memory_) {
             memory_->clear();
         } else if (!sink_.Open(partial_, append)) {
-            error_ = "Unable to write file <P>" + partial_ + "<P>" + LastErrorText();
+            error_ = "Unable to write file <P>" + LiteralText(partial_) + "<P>" +
+                     LiteralText(LastErrorText());
             return false;
         }
         started_ = true;
@@ -216,7 +218,8 @@ private:
         if (memory_)
             memory_->append(data, size);
         else if (!sink_.Write(data, size)) {
-            error_ = "Unable to write file <P>" + partial_ + "<P>" + LastErrorText();
+            error_ = "Unable to write file <P>" + LiteralText(partial_) + "<P>" +
+                     LiteralText(LastErrorText());
             return false;
         }
         // The bars advance one step for every chunk, as if it had been read on its own.
@@ -260,17 +263,17 @@ private:
         if (!error_.empty())
             return error_;
         if (!decided_)
-            return "Unable to open Internet Connection <P>URL: " + url_;
+            return "Unable to open Internet Connection <P>URL: " + LiteralText(url_);
         if (received_ != size_)
             return "Download incomplete: " + std::to_string(received_) + "/" +
-                   std::to_string(size_) + " Bytes<P>URL: " + url_;
+                   std::to_string(size_) + " Bytes<P>URL: " + LiteralText(url_);
         if (memory_)
             return {};
         std::error_code renamed;
         if (closed)
             fs::rename(partial_, destination_, renamed);
         if (!closed || renamed)
-            return "Unable to write file <P>" + destination_;
+            return "Unable to write file <P>" + LiteralText(destination_);
         return {};
     }
 
@@ -331,7 +334,7 @@ bool HttpDownloadFile(const std::string& url, const std::string& destination,
     if (hooks.httpsOnly && !PlainHttpRefusal(url).empty()) {
         errorText = PlainHttpRefusal(url);
     } else if (destination.empty() && !memory) {
-        errorText = "Unable to write file <P>" + url;
+        errorText = "Unable to write file <P>" + LiteralText(url);
     } else {
         Download download(url, destination, hooks, memory);
         errorText = download.Run();
@@ -347,7 +350,7 @@ std::string PlainHttpRefusal(const std::string& url) {
         std::equal(scheme.begin(), scheme.end(), "https",
                    [](unsigned char a, char b) { return std::tolower(a) == b; }))
         return {};
-    return "Refused: only https downloads are allowed <P>URL: " + url;
+    return "Refused: only https downloads are allowed: " + LiteralText(url);
 }
 
 std::int64_t HttpGetFileSize(const std::string& url, const LogSink& log, bool httpsOnly) {

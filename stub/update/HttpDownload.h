@@ -24,7 +24,8 @@ struct DownloadHooks {
 
 // Downloads url into destination, resuming a partial file left by an earlier attempt, or into
 // *memoryResult when destination is empty. errorText is empty on success; on failure the
-// destination is untouched and a partial file stays for the next attempt.
+// destination is untouched and a partial file stays for the next attempt. Error texts are box
+// markup: the addresses and paths in them are marked as literal text.
 bool HttpDownloadFile(const std::string& url, const std::string& destination,
                       std::string& errorText, const DownloadHooks& hooks,
                       std::string* memoryResult = nullptr);

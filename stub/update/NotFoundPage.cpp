@@ -1,5 +1,7 @@
 #include "update/NotFoundPage.h"
 
+#include "package/MessageBoxes.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -31,7 +33,7 @@ bool InOrder(const std::string& text, std::initializer_list<std::string_view> ma
 } // namespace
 
 std::string NotFoundText(const std::string& url, std::string_view page, bool mentionServer) {
-    std::string text = "<B>404 File Not Found...</B><P><P>URL:  " + url + "." +
+    std::string text = "<B>404 File Not Found...</B><P><P>URL:  " + LiteralText(url) + "." +
                        "<P><P>Please make sure the file is available and access is allowed to "
                        "this file.";
     if (mentionServer && page.substr(0, kNotFoundPageScan).find("IIS") != std::string_view::npos)

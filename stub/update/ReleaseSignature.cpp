@@ -1,5 +1,6 @@
 #include "update/ReleaseSignature.h"
 
+#include "package/MessageBoxes.h"
 #include "signing/Signature.h"
 #include "signing/SigningError.h"
 
@@ -41,13 +42,13 @@ std::string ReleaseSignatureProblem(const ReleaseDemand& demand, const std::stri
     const std::string name = std::filesystem::path(path).filename().string();
     const auto signature = ReadSignature(signaturePath);
     if (!signature)
-        return "Missing signature for " + name + ": " + signaturePath;
-    const std::string refused = "Signature refused for " + name + ": ";
+        return "Missing signature for " + LiteralText(name) + ": " + LiteralText(signaturePath);
+    const std::string refused = "Signature refused for " + LiteralText(name) + ": ";
     std::string comment;
     try {
         comment = VerifyFile(ReadPublicKey(demand.publicKey), path, *signature);
     } catch (const SigningError& error) {
-        return refused + error.what();
+        return refused + LiteralText(error.what());
     }
     if (!demand.fileName.empty() && !TrustedCommentHolds(comment, "file:" + demand.fileName))
         return refused + "it is not for this file";

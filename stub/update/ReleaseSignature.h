@@ -18,7 +18,7 @@ struct ReleaseDemand {
 bool TrustedCommentHolds(const std::string& comment, const std::string& item);
 
 // Empty when the .minisig file at signaturePath holds for the file at path and the demand; else
-// why the file is refused, as a message naming the file.
+// why the file is refused: box markup naming the file.
 std::string ReleaseSignatureProblem(const ReleaseDemand& demand, const std::string& path,
                                     const std::string& signaturePath);
 

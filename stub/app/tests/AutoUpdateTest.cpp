@@ -550,7 +550,7 @@ TEST_F(AutoUpdateTest, RequireHttpsFetchesNothingOverPlainHttp) {
     EXPECT_TRUE(server.Requests().empty());
     ASSERT_EQ(ui.boxes.shown.size(), 1u);
     EXPECT_EQ(ui.boxes.shown[0].kind, "error");
-    EXPECT_EQ(ui.boxes.shown[0].text.rfind("Refused: only https downloads are allowed", 0), 0u);
+    EXPECT_EQ(ui.boxes.shown[0].text.rfind("Refused: only https downloads are allowed: ", 0), 0u);
     EXPECT_NE(ui.boxes.shown[0].text.find(server.Url("/info/kelp.ini")), std::string::npos);
     EXPECT_TRUE(ProductRuns());
     EXPECT_FALSE(fs::exists(dir / "engine-record"));

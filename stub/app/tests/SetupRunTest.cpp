@@ -481,6 +481,8 @@ TEST_F(WebPackageTest, WithAnUpdateKeyOnlyASetupFileItsPublisherSignedIsRun) {
         } else {
             EXPECT_EQ(run.code, 1);
             EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+            // The server's not-found answer is laid out, not shown as raw markup.
+            EXPECT_EQ(run.err.find("<P>"), std::string::npos) << run.err;
             EXPECT_FALSE(fs::exists(dir / "record"));
         }
         EXPECT_TRUE(TempFolderEmpty());
