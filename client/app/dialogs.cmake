@@ -1,5 +1,6 @@
 # The dialogs of the 系统 menu: settings, password change, about box.
-add_library(client_dialogs STATIC frmSysConf.cpp frmPasswd.cpp frmAbout.cpp SysInfo.cpp)
+add_library(client_dialogs STATIC EnterMovesOn.cpp frmSysConf.cpp frmPasswd.cpp frmAbout.cpp
+    SysInfo.cpp)
 target_link_libraries(client_dialogs PUBLIC client_config client_password client_filecommon
                                             client_app_title client_prompter Qt6::Widgets)
 target_compile_definitions(client_dialogs PRIVATE PSD_VERSION="${PROJECT_VERSION}")

@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,7 +32,7 @@ QLabel* boxLabel(QWidget* parent, const char* name, const QString& text, QLineEd
 } // namespace
 
 frmPasswd::frmPasswd(DBAccess& db, Prompter& prompter, QWidget* parent)
-    : QDialog(parent)
+    : EnterMovesOn(parent)
     , db_(db)
     , prompter_(prompter)
     , txtCurPasswd_(passwordBox(this, "txtCurPasswd"))
@@ -66,7 +65,7 @@ frmPasswd::frmPasswd(DBAccess& db, Prompter& prompter, QWidget* parent)
         grid->addWidget(boxLabel(frame, line.name, QString::fromUtf8(line.text), line.box), row, 0);
         grid->addWidget(line.box, row++, 1);
         line.box->setMinimumWidth(180);
-        line.box->installEventFilter(this);
+        moveOnEnter(line.box);
     }
     grid->setColumnStretch(1, 1);
 
@@ -110,16 +109,4 @@ void frmPasswd::cmdModify_Click() {
         if (outcome.selectAll)
             box(*outcome.focus)->selectAll();
     }
-}
-
-// Enter in a box moves on to the next control, as in every form of the client.
-bool frmPasswd::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

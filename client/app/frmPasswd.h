@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/EnterMovesOn.h"
 #include "login/PasswordChange.h"
-
-#include <QDialog>
 
 class DBAccess;
 class Prompter;
@@ -11,15 +10,12 @@ class QPushButton;
 
 // The password change dialog: the current password, the new one twice, checked step by step;
 // closes after a successful change.
-class frmPasswd : public QDialog {
+class frmPasswd : public EnterMovesOn {
     Q_OBJECT
 public:
     frmPasswd(DBAccess& db, Prompter& prompter, QWidget* parent = nullptr);
 
     void cmdModify_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* box(PasswdBox which) const;

@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,7 +63,7 @@ QLineEdit* textBox(QWidget* parent, const char* name, int id, int width) {
 } // namespace
 
 frmSysConf::frmSysConf(Prompter& prompter, QWidget* parent)
-    : QDialog(parent)
+    : EnterMovesOn(parent)
     , prompter_(prompter)
     , settings_(readSysConfSettings())
     , txtBankName_(new QLineEdit(this))
@@ -128,8 +127,8 @@ frmSysConf::frmSysConf(Prompter& prompter, QWidget* parent)
 
     fill();
     watchEdits();
-    txtBankName_->installEventFilter(this);
-    txtSysIcon_->installEventFilter(this);
+    moveOnEnter(txtBankName_);
+    moveOnEnter(txtSysIcon_);
     connect(Command1_, &QPushButton::clicked, this, &frmSysConf::Command1_Click);
 
     txtBankName_->setFocus();
@@ -186,7 +185,7 @@ void frmSysConf::addRow(QGridLayout* grid, int line, int id) {
     for (QWidget* control : controls)
         grid->addWidget(control, line, column++, Qt::AlignCenter);
     for (int column = 0; column < 7; ++column) {
-        controls[column]->installEventFilter(this);
+        moveOnEnter(controls[column]);
         controls[column]->setAccessibleName(caption + QLatin1Char(' ') +
                                             QString::fromUtf8(kHeadings[column]));
     }
@@ -316,7 +315,6 @@ bool frmSysConf::save() {
     return true;
 }
 
-// Enter in a field moves on to the next control, as in every form of the client.
 // Sized for every frame at once where the screen allows, measured once the frames are laid out
 // in their final fonts.
 void frmSysConf::showEvent(QShowEvent* event) {
@@ -330,15 +328,4 @@ void frmSysConf::showEvent(QShowEvent* event) {
                std::min(wanted.height(), screen.height() - 60));
     }
     QDialog::showEvent(event);
-}
-
-bool frmSysConf::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/EnterMovesOn.h"
 #include "config/SysConfSettings.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -16,7 +15,7 @@ class QWidget;
 
 // The settings dialog: bank name, icon and the rule of every configured field, written to
 // sysConf.ini by OK (unless already saved and not edited since) and by apply.
-class frmSysConf : public QDialog {
+class frmSysConf : public EnterMovesOn {
     Q_OBJECT
 public:
     explicit frmSysConf(Prompter& prompter, QWidget* parent = nullptr);
@@ -29,7 +28,6 @@ public:
     bool saved() const { return saved_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -4,15 +4,19 @@
 
 #include <array>
 
-// One rule of the field rule table, as read from the configuration file. Entries the file does
-// not fill keep these initial values.
-struct FieldRuleEntry {
+// The attributes every field element of the configuration file has, whoever reads them.
+struct FieldFlags {
     QString field_name;
     bool can_edit = false;
     bool not_null = false;
     bool is_account = false;
     bool is_numric = false;
     QString length;
+};
+
+// One rule of the field rule table, as read from the configuration file. Entries the file does
+// not fill keep these initial values.
+struct FieldRuleEntry : FieldFlags {
     double min_value = 0;
     double max_value = 0;
     bool is_check_str_length = false;

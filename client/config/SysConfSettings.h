@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/SharedConfig.h"
+
 #include <QString>
 
 #include <array>
@@ -11,13 +13,7 @@ inline constexpr int kSettingsFieldCount = 24;
 
 // The rule attributes of one field element as the dialog shows them: flags ticked when they read
 // as the number 1, the limits as stored texts.
-struct FieldSettings {
-    QString field_name;
-    bool can_edit = false;
-    bool not_null = false;
-    bool is_account = false;
-    bool is_numric = false;
-    QString length;
+struct FieldSettings : FieldFlags {
     QString min_value;
     QString max_value;
 };

@@ -2,7 +2,6 @@
 
 #include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
-#include "page/GridTableModel.h"
 #include "refdata/RefTabParts.h"
 
 #include <QButtonGroup>
@@ -13,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 
 using namespace RefTabParts;
 using PayeeAccounts::Kind;
@@ -39,15 +37,8 @@ void setComboText(QComboBox* combo, const QString& text) {
 } // namespace
 
 PayeeAccTab::PayeeAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWidget* parent)
-    : TabPage(parent)
-    , db_(db)
-    , messages_(prompter)
-    , status_(status)
-    , list_(PayeeAccounts::makeList(Kind::SameBank))
-    , model_(makeRefModel(list_, this))
-    , grid_(makeGrid(this, QStringLiteral("PayeeAccList_DataGrid"), model_,
-                     [this](int row) { PayeeAccList_DataGrid_Click(row); }))
-    , lblPayeeAccIdx_(makeLabel(this, QStringLiteral("PayeeAccList_lblPayeeAccIdx"), {}))
+    : RefTab(db, prompter, status, PayeeAccounts::makeList(Kind::SameBank),
+             QStringLiteral("PayeeAccList_"), QStringLiteral("PayeeAccList_lblPayeeAccIdx"), parent)
     , txtPayeeAccNo_(makeEdit(this, QStringLiteral("PayeeAccList_txtPayeeAccNo")))
     , txtPayeeAccName_(makeEdit(this, QStringLiteral("PayeeAccList_txtPayeeAccName")))
     , txtPayeeBankName_(makeEdit(this, QStringLiteral("PayeeAccList_txtPayeeBankName")))
@@ -85,27 +76,22 @@ PayeeAccTab::PayeeAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     }
     kindRow->addStretch(1);
 
-    const std::vector<QPushButton*> buttons = {
-        makeButton(this, QStringLiteral("PayeeAccList_cmdReflush"), QStringLiteral("重置"),
-                   [this] { resetPayeeAccList(); }),
-        makeButton(this, QStringLiteral("PayeeAccList_cmdAdd"), QStringLiteral("新增"),
-                   [this] { PayeeAccList_cmdAdd_Click(); }),
-        makeButton(this, QStringLiteral("PayeeAccList_cmdUpdate"), QStringLiteral("修改"),
-                   [this] { PayeeAccList_cmdUpdate_Click(); }),
-        makeButton(this, QStringLiteral("PayeeAccList_cmdDelete"), QStringLiteral("删除"),
-                   [this] { PayeeAccList_cmdDelete_Click(); }),
-        makeButton(this, QStringLiteral("payAccList_cmdPayeeListExport"),
-                   QStringLiteral("导出收款人名册"),
-                   [this] { payAccList_cmdPayeeListExport_Click(); }),
-    };
-    QGridLayout* form =
-        layoutTab(this, QStringLiteral("PayeeAccList_"), grid_,
-                  {exchangeNo_lblNotice_, unionBankNo_lblNotice_,
-                   makeNotice(this, QStringLiteral("PayeeAccList_lblNotice4"), updateNotice()),
-                   makeNotice(this, QStringLiteral("PayeeAccList_lblNotice5"), deleteNotice())},
-                  buttons);
-    addField(form, "lblBankProperty", "收款账号属性:", kinds);
-    addField(form, "PayeeAccList_lblNo", "序号：", lblPayeeAccIdx_);
+    std::vector<QPushButton*> buttons =
+        editButtons(QStringLiteral("PayeeAccList_"),
+                    {[this] { resetPayeeAccList(); }, [this] { PayeeAccList_cmdAdd_Click(); },
+                     [this] { PayeeAccList_cmdUpdate_Click(); },
+                     [this] {
+                         PayeeAccList_cmdDelete_Click();
+                     }});
+    buttons.push_back(makeButton(this, QStringLiteral("payAccList_cmdPayeeListExport"),
+                                 QStringLiteral("导出收款人名册"),
+                                 [this] { payAccList_cmdPayeeListExport_Click(); }));
+    std::vector<QWidget*> notices = {exchangeNo_lblNotice_, unionBankNo_lblNotice_};
+    for (QWidget* notice : editNotices(this, QStringLiteral("PayeeAccList_"), 4))
+        notices.push_back(notice);
+    QGridLayout* form = layoutTab(this, QStringLiteral("PayeeAccList_"), grid_, notices, buttons);
+    addFormRow(this, form, "lblBankProperty", "收款账号属性:", kinds);
+    addFormRow(this, form, "PayeeAccList_lblNo", "序号：", index_);
     const struct {
         const char* labelName;
         const char* caption;
@@ -137,7 +123,8 @@ PayeeAccTab::PayeeAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     };
     for (const auto& field : fields)
         kindFields_.push_back(
-            {addField(form, field.labelName, field.caption, field.box), field.shownFor});
+            {{addFormRow(this, form, field.labelName, field.caption, field.box), field.box},
+             field.shownFor});
     chainEnter({txtPayeeAccNo_, txtPayeeAccName_, txtPayeeBankName_, txtSameCityLiquidateNo_,
                 comboProvince_, comboCity_, txtPresentPayBankNo_});
 
@@ -148,15 +135,6 @@ PayeeAccTab::PayeeAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
     comboProvince_->setCurrentIndex(-1);
     OptBankProperty_[0]->setChecked(true);
     OptBankProperty_Click(Kind::SameBank);
-}
-
-PayeeAccTab::Field PayeeAccTab::addField(QGridLayout* form, const char* labelName,
-                                         const char* caption, QWidget* box) {
-    QLabel* label = makeLabel(this, QLatin1String(labelName), QString::fromUtf8(caption));
-    const int line = form->rowCount();
-    form->addWidget(label, line, 0);
-    form->addWidget(box, line, 1);
-    return {label, box};
 }
 
 void PayeeAccTab::OptBankProperty_Click(Kind kind) {
@@ -177,16 +155,10 @@ void PayeeAccTab::resetPayeeAccList() {
     for (QLineEdit* box :
          {txtPayeeAccNo_, txtPayeeAccName_, txtPayeeBankID_, txtPayeeAreaNo_, txtPayeeNetNo_})
         box->clear();
-    lblPayeeAccIdx_->clear();
-    showCount(status_, db_, PayeeAccounts::countQuery(kind_));
-    PayeeAccounts::reload(list_, db_, kind_);
-    model_->refresh();
-    fitColumns(grid_, PayeeAccounts::columnWidths(kind_));
-}
-
-void PayeeAccTab::clearList() {
-    list_.clear();
-    model_->refresh();
+    relist(
+        PayeeAccounts::countQuery(kind_),
+        [this](RefList& list) { PayeeAccounts::reload(list, db_, kind_); },
+        PayeeAccounts::columnWidths(kind_));
 }
 
 void PayeeAccTab::comboProvince_Click() {
@@ -195,16 +167,8 @@ void PayeeAccTab::comboProvince_Click() {
     comboCity_->setCurrentIndex(-1);
 }
 
-qsizetype PayeeAccTab::selectedRow() const {
-    const qsizetype row = lblPayeeAccIdx_->text().trimmed().toLongLong();
-    return row >= 1 && row <= list_.size() ? row : 0;
-}
-
-void PayeeAccTab::PayeeAccList_DataGrid_Click(int row) {
-    if (list_.empty() || row < 1 || row > list_.size())
-        return;
+void PayeeAccTab::showRow(qsizetype row) {
     const PayeeAccounts::Payee payee = PayeeAccounts::rowPayee(list_, row, kind_);
-    lblPayeeAccIdx_->setText(QString::number(row));
     txtPayeeAccNo_->setText(payee.accNo);
     txtPayeeAccName_->setText(payee.accName);
     if (kind_ == Kind::SameCity) {
@@ -251,12 +215,8 @@ void PayeeAccTab::PayeeAccList_cmdAdd_Click() {
 }
 
 void PayeeAccTab::PayeeAccList_cmdUpdate_Click() {
-    const qsizetype row = selectedRow();
-    if (row == 0) {
-        messages_.show(QStringLiteral("请先选择要修改的账户"));
-        return;
-    }
-    if (!PayeeAccList_checkForm())
+    const qsizetype row = rowToEdit(QStringLiteral("请先选择要修改的账户"));
+    if (row == 0 || !PayeeAccList_checkForm())
         return;
     const QString selected = list_.cell(row, 1);
     if (txtPayeeAccNo_->text().trimmed() != selected) {
@@ -269,12 +229,8 @@ void PayeeAccTab::PayeeAccList_cmdUpdate_Click() {
 }
 
 void PayeeAccTab::PayeeAccList_cmdDelete_Click() {
-    const qsizetype row = selectedRow();
-    if (row == 0) {
-        messages_.show(QStringLiteral("请先选择要删除的账户"));
-        return;
-    }
-    if (!PayeeAccList_checkForm())
+    const qsizetype row = rowToEdit(QStringLiteral("请先选择要删除的账户"));
+    if (row == 0 || !PayeeAccList_checkForm())
         return;
     // The selected row's number under the shown kind, whatever the box holds by now.
     if (PayeeAccounts::remove(db_, messages_, kind_, list_.cell(row, 1)))

@@ -1,37 +1,27 @@
 #pragma once
 
-#include "files/ClientMessages.h"
-#include "page/TabPage.h"
 #include "refdata/PayeeAccounts.h"
-#include "refdata/RefList.h"
+#include "refdata/RefTab.h"
 
 #include <array>
 
-class DBAccess;
-class Prompter;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QTableView;
-class GridTableModel;
-class StatusPanels;
 
 // Tab 3 of the main window: the payee accounts, one kind at a time.
-class PayeeAccTab : public TabPage {
+class PayeeAccTab : public RefTab {
     Q_OBJECT
 public:
     PayeeAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status, QWidget* parent = nullptr);
 
     // Shown again: as a click on the current kind.
     void reload() override { OptBankProperty_Click(kind_); }
-    void clearList() override;
 
     // Shows the kind's fields and help, then resets the tab.
     void OptBankProperty_Click(PayeeAccounts::Kind kind);
     void resetPayeeAccList();
     void comboProvince_Click();
-    void PayeeAccList_DataGrid_Click(int row);
     void PayeeAccList_cmdAdd_Click();
     void PayeeAccList_cmdUpdate_Click();
     void PayeeAccList_cmdDelete_Click();
@@ -44,21 +34,12 @@ private:
         QLabel* label;
         QWidget* box;
     };
-    Field addField(class QGridLayout* form, const char* labelName, const char* caption,
-                   QWidget* box);
+    void showRow(qsizetype row) override;
     bool PayeeAccList_checkForm();
-    qsizetype selectedRow() const;
     PayeeAccounts::Payee formPayee() const;
 
-    DBAccess& db_;
-    ClientMessages messages_;
-    StatusPanels& status_;
     PayeeAccounts::Kind kind_ = PayeeAccounts::Kind::SameBank;
-    RefList list_;
-    GridTableModel* model_;
-    QTableView* grid_;
     std::array<QRadioButton*, 3> OptBankProperty_{};
-    QLabel* lblPayeeAccIdx_;
     QLineEdit* txtPayeeAccNo_;
     QLineEdit* txtPayeeAccName_;
     QLineEdit* txtPayeeBankName_;

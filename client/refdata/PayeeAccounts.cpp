@@ -2,13 +2,14 @@
 
 #include "files/ClientMessages.h"
 #include "files/ListFile.h"
+#include "refdata/RefEdits.h"
 #include "store/DBAccess.h"
 
 namespace PayeeAccounts {
 
 namespace {
 
-using Status = FileCommandOutcome::Status;
+const QString kNoun = QStringLiteral("收款账号");
 
 struct KindTable {
     QStringList headers;
@@ -95,104 +96,79 @@ QStringList cities(DBAccess& db, const QString& province) {
 
 bool add(DBAccess& db, ClientMessages& messages, Kind kind, const Payee& payee) {
     const QString code = kindCode(kind);
-    const std::optional<RecordSet> found =
-        db.Query(QStringLiteral("select acc_no from payee_acc where acc_no = ? and acc_type=?"),
-                 {payee.accNo, code});
-    if (found && !found->atEnd()) {
-        messages.show(QStringLiteral("该收款账号已存在"));
-        return false;
-    }
     // A kind's hidden fields are stored empty, whatever their boxes hold.
     const bool sameCity = kind == Kind::SameCity;
     const bool otherCity = kind == Kind::OtherCity;
     const QString none;
-    if (!db.Insert(QStringLiteral("insert into payee_acc (acc_no,acc_name,acc_type,branch_id,"
-                                  "area_no,net_no,rec_bank_name,same_city_liquidate_no,province,"
-                                  "city,presentBankNo) values (?,?,?,'','','',?,?,?,?,?)"),
-                   {payee.accNo, payee.accName, code, sameCity || otherCity ? payee.bankName : none,
-                    sameCity ? payee.clearingNo : none, otherCity ? payee.province : none,
-                    otherCity ? payee.city : none, otherCity ? payee.presentBankNo : none})) {
-        messages.show(QStringLiteral("新增收款账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("新增收款账号成功"));
-    return true;
+    return RefEdits::add(
+        db, messages, kNoun,
+        QStringLiteral("select acc_no from payee_acc where acc_no = ? and acc_type=?"),
+        {payee.accNo, code},
+        QStringLiteral("insert into payee_acc (acc_no,acc_name,acc_type,branch_id,"
+                       "area_no,net_no,rec_bank_name,same_city_liquidate_no,province,"
+                       "city,presentBankNo) values (?,?,?,'','','',?,?,?,?,?)"),
+        {payee.accNo, payee.accName, code, sameCity || otherCity ? payee.bankName : none,
+         sameCity ? payee.clearingNo : none, otherCity ? payee.province : none,
+         otherCity ? payee.city : none, otherCity ? payee.presentBankNo : none});
 }
 
 bool rename(DBAccess& db, ClientMessages& messages, Kind kind, const Payee& payee) {
-    bool done = false;
     switch (kind) {
     case Kind::SameBank:
-        done = db.Update(QStringLiteral("update payee_acc set acc_name = ? where acc_no = ? and "
-                                        "acc_type='00'"),
-                         {payee.accName, payee.accNo});
-        break;
+        return RefEdits::update(db, messages, kNoun,
+                                QStringLiteral("update payee_acc set acc_name = ? where acc_no = ? "
+                                               "and acc_type='00'"),
+                                {payee.accName, payee.accNo});
     case Kind::SameCity:
-        done = db.Update(QStringLiteral("update payee_acc set acc_name = ?,rec_bank_name = "
-                                        "?,same_city_liquidate_no = ? where acc_no = ? and "
-                                        "acc_type='01'"),
-                         {payee.accName, payee.bankName, payee.clearingNo, payee.accNo});
-        break;
+        return RefEdits::update(db, messages, kNoun,
+                                QStringLiteral("update payee_acc set acc_name = ?,rec_bank_name = "
+                                               "?,same_city_liquidate_no = ? where acc_no = ? and "
+                                               "acc_type='01'"),
+                                {payee.accName, payee.bankName, payee.clearingNo, payee.accNo});
     case Kind::OtherCity:
-        done = db.Update(QStringLiteral("update payee_acc set acc_name = ?,rec_bank_name = "
-                                        "?,province = ?,city = ?,presentBankNo = ? where acc_no = "
-                                        "? and acc_type='02'"),
-                         {payee.accName, payee.bankName, payee.province, payee.city,
-                          payee.presentBankNo, payee.accNo});
         break;
     }
-    messages.show(done ? QStringLiteral("修改收款账号成功") : QStringLiteral("修改收款账号失败"));
-    return done;
+    return RefEdits::update(db, messages, kNoun,
+                            QStringLiteral("update payee_acc set acc_name = ?,rec_bank_name = "
+                                           "?,province = ?,city = ?,presentBankNo = ? where acc_no "
+                                           "= ? and acc_type='02'"),
+                            {payee.accName, payee.bankName, payee.province, payee.city,
+                             payee.presentBankNo, payee.accNo});
 }
 
 bool remove(DBAccess& db, ClientMessages& messages, Kind kind, const QString& accNo) {
-    if (!messages.confirm(QStringLiteral("是否确认要删除收款账号?")))
-        return false;
-    if (!db.Delete(QStringLiteral("delete from payee_acc where acc_no =? and acc_type=?"),
-                   {accNo, kindCode(kind)})) {
-        messages.show(QStringLiteral("删除收款账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("删除收款账号成功"));
-    return true;
+    return RefEdits::remove(db, messages, kNoun,
+                            QStringLiteral("delete from payee_acc where acc_no =? and acc_type=?"),
+                            {accNo, kindCode(kind)});
 }
 
 FileCommandOutcome exportFile(DBAccess& db, ClientMessages& messages,
                               const PathChooser& choosePath) {
-    const QString fileError = QStringLiteral("文件读写错误，导出收款人名册失败");
-    const std::optional<RecordSet> rows = db.Query(
+    return exportRows(
+        db, messages, choosePath,
         QStringLiteral("select acc_no,acc_name ,acc_type,branch_id,area_no,net_no,rec_bank_name,"
-                       "same_city_liquidate_no,province,city,presentBankNo from payee_acc"));
-    if (!rows) {
-        messages.show(fileError);
-        return {Status::Failed, {}};
-    }
-    const QString path = choosePath();
-    if (path.trimmed().isEmpty()) {
-        messages.show(QStringLiteral("没有记录可以导出"));
-        return {Status::Stopped, {}};
-    }
-    ListFile file{QStringLiteral("GBK"), QStringLiteral("PayeeList"), QStringLiteral("Payee"), {}};
-    for (int row = 0; row < rows->rowCount(); ++row) {
-        const auto value = [&](const char* name) {
-            return rows->value(row, QLatin1String(name)).toString().trimmed();
-        };
-        const auto field = [&](const char* element, const char* name, const char* caption) {
-            return ListFileField{QLatin1String(element), value(name), QString::fromUtf8(caption)};
-        };
-        file.records.push_back({QStringLiteral("收款账号[") + value("acc_no") + QLatin1Char(']'),
-                                {field("recAccount", "acc_no", "收款账号"),
-                                 field("recAccountName", "acc_name", "户名"),
-                                 field("recAccountOpenBank", "rec_bank_name", "收款银行名称"),
-                                 field("recCity", "city", "城市"),
-                                 field("recProvince", "province", "省份"),
-                                 {QStringLiteral("payBookType"), QStringLiteral("2"), {}},
-                                 field("transferType", "acc_type", "收款账号属性"),
-                                 field("unionBankNo", "net_no", "收款方联行号"),
-                                 {QStringLiteral("currencyType"), QStringLiteral("01"), {}}}});
-    }
-    return writeRefFile(messages, path, file, QStringLiteral("导出收款人名册完毕"),
-                        QStringLiteral("导出收款人名册失败"), fileError);
+                       "same_city_liquidate_no,province,city,presentBankNo from payee_acc"),
+        {QStringLiteral("GBK"), QStringLiteral("PayeeList"), QStringLiteral("Payee"), {}},
+        RefFileTexts(QStringLiteral("收款人名册")), QStringLiteral("没有记录可以导出"),
+        [](const RecordSet& rows, int row) {
+            const auto value = [&](const char* name) {
+                return rows.value(row, QLatin1String(name)).toString().trimmed();
+            };
+            const auto field = [&](const char* element, const char* name, const char* caption) {
+                return ListFileField{QLatin1String(element), value(name),
+                                     QString::fromUtf8(caption)};
+            };
+            return ListFileRecord{QStringLiteral("收款账号[") + value("acc_no") + QLatin1Char(']'),
+                                  {field("recAccount", "acc_no", "收款账号"),
+                                   field("recAccountName", "acc_name", "户名"),
+                                   field("recAccountOpenBank", "rec_bank_name", "收款银行名称"),
+                                   field("recCity", "city", "城市"),
+                                   field("recProvince", "province", "省份"),
+                                   {QStringLiteral("payBookType"), QStringLiteral("2"), {}},
+                                   field("transferType", "acc_type", "收款账号属性"),
+                                   field("unionBankNo", "net_no", "收款方联行号"),
+                                   {QStringLiteral("currencyType"), QStringLiteral("01"), {}}}};
+        });
 }
 
 } // namespace PayeeAccounts

@@ -1,18 +1,15 @@
 #include "refdata/PayerAccounts.h"
-#include "files/LoadCommand.h"
 
 #include "config/FieldCheck.h"
-#include "files/ClientMessages.h"
 #include "files/ListFile.h"
-#include "files/XmlText.h"
+#include "refdata/RefEdits.h"
 #include "store/DBAccess.h"
 
 namespace PayerAccounts {
 
 namespace {
 
-using Status = FileCommandOutcome::Status;
-
+const QString kNoun = QStringLiteral("付款账号");
 const QString kListQuery =
     QStringLiteral(
         "select acc.acc_no as 付款账号,acc.acc_name as 户名,curr.currency_name as 币种") +
@@ -20,7 +17,6 @@ const QString kListQuery =
                    "by acc.acc_no");
 const QString kInsert = QStringLiteral("insert into pay_acc (acc_no,acc_name) values (?,?)");
 const QString kDelete = QStringLiteral("delete from pay_acc where acc_no=?");
-const QString kImportFileError = QStringLiteral("文件读写错误，导入付款账号失败");
 
 } // namespace
 
@@ -48,50 +44,26 @@ QStringList currencyNames(DBAccess& db) {
 }
 
 bool add(DBAccess& db, ClientMessages& messages, const QString& accNo, const QString& accName) {
-    const std::optional<RecordSet> found =
-        db.Query(QStringLiteral("select acc_no from pay_acc where acc_no=?"), {accNo});
-    if (found && !found->atEnd()) {
-        messages.show(QStringLiteral("该付款账号已存在"));
-        return false;
-    }
-    if (!db.Insert(kInsert, {accNo, accName})) {
-        messages.show(QStringLiteral("新增付款账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("新增付款账号成功"));
-    return true;
+    return RefEdits::add(db, messages, kNoun,
+                         QStringLiteral("select acc_no from pay_acc where acc_no=?"), {accNo},
+                         kInsert, {accNo, accName});
 }
 
 bool rename(DBAccess& db, ClientMessages& messages, const QString& accNo, const QString& accName) {
-    if (!db.Update(QStringLiteral("update pay_acc set acc_name=? where acc_no=?"),
-                   {accName, accNo})) {
-        messages.show(QStringLiteral("修改付款账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("修改付款账号成功"));
-    return true;
+    return RefEdits::update(db, messages, kNoun,
+                            QStringLiteral("update pay_acc set acc_name=? where acc_no=?"),
+                            {accName, accNo});
 }
 
 bool remove(DBAccess& db, ClientMessages& messages, const QString& accNo) {
-    if (!messages.confirm(QStringLiteral("是否确认要删除付款账号?")))
-        return false;
-    if (!db.Delete(kDelete, {accNo})) {
-        messages.show(QStringLiteral("删除付款账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("删除付款账号成功"));
-    return true;
+    return RefEdits::remove(db, messages, kNoun, kDelete, {accNo});
 }
 
 FileCommandOutcome exportFile(ClientMessages& messages, const RefList& list,
                               const PathChooser& choosePath) {
-    if (list.empty()) {
-        messages.show(QStringLiteral("没有记录可以导出"));
-        return {Status::Stopped, {}};
-    }
-    const QString path = choosePath();
-    if (path.isEmpty())
-        return {Status::Stopped, QStringLiteral("未导出：没有选定文件，或未确认覆盖已有文件")};
+    const ExportTarget target = exportTarget(messages, list, choosePath);
+    if (target.path.isEmpty())
+        return target.stopped;
     ListFile file{
         QStringLiteral("GB2312"), QStringLiteral("AccountSet"), QStringLiteral("Account"), {}};
     for (qsizetype row = 1; row <= list.size(); ++row)
@@ -100,23 +72,18 @@ FileCommandOutcome exportFile(ClientMessages& messages, const RefList& list,
              {{QStringLiteral("AccountNO"), list.cell(row, 1), QStringLiteral("付款账号")},
               {QStringLiteral("Currency"), list.cell(row, 3), QStringLiteral("币种")},
               {QStringLiteral("AccountName"), list.cell(row, 2), QStringLiteral("户名")}}});
-    return writeRefFile(messages, path, file, QStringLiteral("导出付款账号完毕"),
-                        QStringLiteral("导出付款账号失败"),
-                        QStringLiteral("文件读写错误，导出付款账号失败"));
+    return writeRefFile(messages, target.path, file, RefFileTexts(kNoun));
 }
 
 FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
                               const std::function<void()>& reload) {
-    const QString path = choosePath();
-    if (path.isEmpty())
-        return {Status::Stopped, QStringLiteral("未导入：没有选定文件")};
-    RecordFile file;
-    if (const auto failed =
-            notLoadedOutcome(file.load(path), file.detail(), messages, path, kImportFileError))
-        return *failed;
-    const bool complete = RecordFile::forEachRecord(
-        file.document(), "Account", {"AccountNO", "AccountName"},
-        [&](const std::vector<QString>& fields, qsizetype) {
+    return importRecords(
+        messages, choosePath,
+        {[](const RecordFile& file) { return file.document(); },
+         "Account",
+         {"AccountNO", "AccountName"}},
+        RefFileTexts(kNoun),
+        [&](const std::vector<QString>& fields) {
             const QString& accNo = fields[0];
             const QString& accName = fields[1];
             QString refusal;
@@ -128,17 +95,9 @@ FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const Path
                 refusal = QStringLiteral("付款账号户名为空[%1]，文件导入中止");
             else if (!replaceRecord(db, kDelete, {accNo}, kInsert, {accNo, accName}))
                 refusal = QStringLiteral("导入付款账号发生错误[%1]");
-            if (refusal.isEmpty())
-                return true;
-            messages.show(refusal.arg(accNo));
-            return false;
-        });
-    // After a refused record the records stored before it stay: the list shows them.
-    reload();
-    if (!complete)
-        return {Status::Failed, {}};
-    messages.show(QStringLiteral("导入付款账号完毕"));
-    return {Status::Done, {}};
+            return refusal.isEmpty() ? refusal : refusal.arg(accNo);
+        },
+        reload);
 }
 
 } // namespace PayerAccounts

@@ -26,8 +26,6 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kButtonsPerRow = 3;
 
-} // namespace
-
 QString updateNotice() {
     return QStringLiteral("修改：单击左列您要修改的纪录（该条纪录变蓝色），然后在右边输入框中修改。"
                           "修改完毕后，点击“修改”按钮，再点击“确定”按钮保存。");
@@ -37,6 +35,8 @@ QString deleteNotice() {
     return QStringLiteral(
         "删除：单击左列您要删除的纪录（该条纪录变蓝色），点击“删除”按钮，再点击“确定”按钮保存。");
 }
+
+} // namespace
 
 GridTableModel* makeRefModel(const RefList& list, QObject* parent) {
     return new GridTableModel({[&list] { return list.gridRowCount(); },
@@ -155,6 +155,21 @@ QGridLayout* layoutTab(QWidget* page, const QString& prefix, QTableView* grid,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
     return form;
+}
+
+std::vector<QWidget*> editNotices(QWidget* parent, const QString& prefix, int first) {
+    const QString name = prefix + QStringLiteral("lblNotice");
+    return {makeNotice(parent, name + QString::number(first), updateNotice()),
+            makeNotice(parent, name + QString::number(first + 1), deleteNotice())};
+}
+
+QLabel* addFormRow(QWidget* parent, QGridLayout* form, const char* labelName, const char* caption,
+                   QWidget* field) {
+    QLabel* label = makeLabel(parent, QLatin1String(labelName), QString::fromUtf8(caption));
+    const int line = form->rowCount();
+    form->addWidget(label, line, 0);
+    form->addWidget(field, line, 1);
+    return label;
 }
 
 void chainEnter(const std::vector<QWidget*>& fields) {

@@ -20,10 +20,6 @@ class StatusPanels;
 // The pieces every reference tab is built from.
 namespace RefTabParts {
 
-// The two help texts of the reference tabs.
-QString updateNotice();
-QString deleteNotice();
-
 // The read-only grid: whole rows selected, column widths given in twips. `clicked` gets the grid
 // row (1 for the first record) on a mouse click or Enter on a row.
 // The grid model of a reference list; the blank row of an empty list has no number either.
@@ -47,6 +43,14 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 QGridLayout* layoutTab(QWidget* page, const QString& prefix, QTableView* grid,
                        const std::vector<QWidget*>& belowForm,
                        const std::vector<QPushButton*>& buttons);
+
+// The two help notices of a tab that edits its list, named prefix + "lblNotice" + first and
+// the number after it.
+std::vector<QWidget*> editNotices(QWidget* parent, const QString& prefix, int first);
+
+// A row of the form below its last one: the label in column 0, the field in column 1.
+QLabel* addFormRow(QWidget* parent, QGridLayout* form, const char* labelName, const char* caption,
+                   QWidget* field);
 
 // Enter in a text box moves the focus to the next shown box and selects its text.
 void chainEnter(const std::vector<QWidget*>& fields);

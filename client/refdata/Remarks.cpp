@@ -1,9 +1,9 @@
 #include "refdata/Remarks.h"
-#include "files/LoadCommand.h"
 
 #include "files/ClientMessages.h"
 #include "files/ListFile.h"
 #include "files/XmlText.h"
+#include "refdata/RefEdits.h"
 #include "store/DBAccess.h"
 
 #include <cstring>
@@ -14,14 +14,13 @@ namespace {
 
 using Status = FileCommandOutcome::Status;
 
+const QString kNoun = QStringLiteral("备注");
+const QString kExists = QStringLiteral("select remark from user_remark where remark=?");
 const QString kInsert = QStringLiteral("insert into user_remark (remark) values (?)");
 const QString kDelete = QStringLiteral("delete from user_remark where remark=?");
-const QString kExportFailure = QStringLiteral("导出备注失败");
-const QString kImportFileError = QStringLiteral("文件读写错误，导入备注失败");
 
 bool exists(DBAccess& db, const QString& phrase) {
-    const std::optional<RecordSet> found =
-        db.Query(QStringLiteral("select remark from user_remark where remark=?"), {phrase});
+    const std::optional<RecordSet> found = db.Query(kExists, {phrase});
     return found && !found->atEnd();
 }
 
@@ -60,16 +59,7 @@ const QString& countQuery() {
 }
 
 bool add(DBAccess& db, ClientMessages& messages, const QString& phrase) {
-    if (exists(db, phrase)) {
-        messages.show(QStringLiteral("该备注已存在"));
-        return false;
-    }
-    if (!db.Insert(kInsert, {phrase})) {
-        messages.show(QStringLiteral("新增备注失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("新增备注成功"));
-    return true;
+    return RefEdits::add(db, messages, kNoun, kExists, {phrase}, kInsert, {phrase});
 }
 
 ChangeResult change(DBAccess& db, ClientMessages& messages, const QString& oldPhrase,
@@ -103,14 +93,7 @@ ChangeResult change(DBAccess& db, ClientMessages& messages, const QString& oldPh
 }
 
 bool remove(DBAccess& db, ClientMessages& messages, const QString& phrase) {
-    if (!messages.confirm(QStringLiteral("是否确认要删除备注?")))
-        return false;
-    if (!db.Delete(kDelete, {phrase})) {
-        messages.show(QStringLiteral("删除备注失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("删除备注成功"));
-    return true;
+    return RefEdits::remove(db, messages, kNoun, kDelete, {phrase});
 }
 
 QStringList exportFileNames(const QString& chosen, qsizetype phrases) {
@@ -128,19 +111,16 @@ QStringList exportFileNames(const QString& chosen, qsizetype phrases) {
 
 FileCommandOutcome exportFiles(ClientMessages& messages, const RefList& list,
                                const PathChooser& choosePath) {
-    if (list.empty()) {
-        messages.show(QStringLiteral("没有记录可以导出"));
-        return {Status::Stopped, {}};
-    }
-    const QString chosen = choosePath();
-    if (chosen.isEmpty())
-        return {Status::Stopped, QStringLiteral("未导出：没有选定文件，或未确认覆盖已有文件")};
-    const QStringList names = exportFileNames(chosen, list.size());
+    const ExportTarget target = exportTarget(messages, list, choosePath);
+    if (target.path.isEmpty())
+        return target.stopped;
+    const RefFileTexts texts(kNoun);
+    const QStringList names = exportFileNames(target.path, list.size());
     std::vector<ListFile> files;
     for (qsizetype k = 0; k < names.size(); ++k) {
         files.push_back(remarkFile(list, k * kPhrasesPerFile + 1,
                                    std::min(list.size(), (k + 1) * kPhrasesPerFile)));
-        if (const QString refusal = listFileRefusal(files.back(), kExportFailure);
+        if (const QString refusal = listFileRefusal(files.back(), texts.exportFailure);
             !refusal.isEmpty()) {
             messages.show(refusal);
             return {Status::Failed, {}};
@@ -148,52 +128,38 @@ FileCommandOutcome exportFiles(ClientMessages& messages, const RefList& list,
     }
     for (qsizetype k = 0; k < names.size(); ++k) {
         const ListFileWriteResult written =
-            writeListFile(names[k], files[static_cast<size_t>(k)], kExportFailure);
+            writeListFile(names[k], files[static_cast<size_t>(k)], texts.exportFailure);
         if (written.status != ListFileWriteResult::Status::Written) {
-            messages.show(QStringLiteral("文件读写错误，导出备注失败"));
+            messages.show(texts.exportFileError);
             return {Status::Failed, names[k] + QStringLiteral("：") + written.message};
         }
     }
-    messages.show(QStringLiteral("导出备注完毕"));
+    messages.show(texts.exportDone);
     return {Status::Done, {}};
 }
 
 FileCommandOutcome importFile(DBAccess& db, ClientMessages& messages, const PathChooser& choosePath,
                               const std::function<void()>& reload) {
-    const QString path = choosePath();
-    if (path.isEmpty())
-        return {Status::Stopped, QStringLiteral("未导入：没有选定文件")};
-    RecordFile file;
-    if (const auto failed =
-            notLoadedOutcome(file.load(path), file.detail(), messages, path, kImportFileError))
-        return *failed;
-    const pugi::xml_node root = file.root();
-    const pugi::xml_node remarks = std::strcmp(root.name(), "UserRemark") == 0
-                                       ? root
-                                       : XmlText::firstDescendant(root, "UserRemark");
-    if (!remarks) {
-        messages.show(kImportFileError);
-        return {Status::Failed, {}};
-    }
-    const bool complete = RecordFile::forEachRecord(
-        remarks, "Remark", {"Value"}, [&](const std::vector<QString>& fields, qsizetype) {
+    return importRecords(
+        messages, choosePath,
+        {[](const RecordFile& file) {
+             const pugi::xml_node root = file.root();
+             return std::strcmp(root.name(), "UserRemark") == 0
+                        ? root
+                        : XmlText::firstDescendant(root, "UserRemark");
+         },
+         "Remark",
+         {"Value"}},
+        RefFileTexts(kNoun),
+        [&](const std::vector<QString>& fields) -> QString {
             const QString& value = fields[0];
-            QString refusal;
             if (value.isEmpty())
-                refusal = QStringLiteral("备注文件中有空白的备注，导入文件中止");
-            else if (!replaceRecord(db, kDelete, {value}, kInsert, {value}))
-                refusal = QStringLiteral("导入备注发生错误[") + value + QLatin1Char(']');
-            if (refusal.isEmpty())
-                return true;
-            messages.show(refusal);
-            return false;
-        });
-    // After a refused phrase the phrases stored before it stay: the list shows them.
-    reload();
-    if (!complete)
-        return {Status::Failed, {}};
-    messages.show(QStringLiteral("导入备注完毕"));
-    return {Status::Done, {}};
+                return QStringLiteral("备注文件中有空白的备注，导入文件中止");
+            if (!replaceRecord(db, kDelete, {value}, kInsert, {value}))
+                return QStringLiteral("导入备注发生错误[") + value + QLatin1Char(']');
+            return QString();
+        },
+        reload);
 }
 
 } // namespace Remarks

@@ -2,13 +2,14 @@
 
 #include "files/ClientMessages.h"
 #include "files/ListFile.h"
+#include "refdata/RefEdits.h"
 #include "store/DBAccess.h"
 
 namespace Roster {
 
 namespace {
 
-using Status = FileCommandOutcome::Status;
+const QString kNoun = QStringLiteral("个人账号");
 
 ListFileRecord payee(const QString& accNo, const QString& accName) {
     const auto constant = [](const char* element, const char* value) {
@@ -62,68 +63,40 @@ std::optional<std::pair<int, QString>> certificate(DBAccess& db, const QString& 
 }
 
 bool add(DBAccess& db, ClientMessages& messages, const Person& person) {
-    const std::optional<RecordSet> found = db.Query(
-        QStringLiteral("select acc_no from person_payee_acc where acc_no=?"), {person.accNo});
-    if (found && !found->atEnd()) {
-        messages.show(QStringLiteral("该个人账号已存在"));
-        return false;
-    }
-    if (!db.Insert(
-            QStringLiteral("insert into person_payee_acc (acc_no,acc_name,cert_type,"
-                           "cert_code) values (?,?,?,?)"),
-            {person.accNo, person.accName, QString::number(person.certType), person.certCode})) {
-        messages.show(QStringLiteral("新增个人账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("新增个人账号成功"));
-    return true;
+    return RefEdits::add(
+        db, messages, kNoun, QStringLiteral("select acc_no from person_payee_acc where acc_no=?"),
+        {person.accNo},
+        QStringLiteral("insert into person_payee_acc (acc_no,acc_name,cert_type,"
+                       "cert_code) values (?,?,?,?)"),
+        {person.accNo, person.accName, QString::number(person.certType), person.certCode});
 }
 
 bool rename(DBAccess& db, ClientMessages& messages, const Person& person) {
-    if (!db.Update(
-            QStringLiteral("update person_payee_acc set acc_name=?,cert_type=?,cert_code=? "
-                           "where acc_no=?"),
-            {person.accName, QString::number(person.certType), person.certCode, person.accNo})) {
-        messages.show(QStringLiteral("修改个人账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("修改个人账号成功"));
-    return true;
+    return RefEdits::update(
+        db, messages, kNoun,
+        QStringLiteral("update person_payee_acc set acc_name=?,cert_type=?,cert_code=? "
+                       "where acc_no=?"),
+        {person.accName, QString::number(person.certType), person.certCode, person.accNo});
 }
 
 bool remove(DBAccess& db, ClientMessages& messages, const QString& accNo) {
-    if (!messages.confirm(QStringLiteral("是否确认要删除个人账号?")))
-        return false;
-    if (!db.Delete(QStringLiteral("delete from person_payee_acc where acc_no = ?"), {accNo})) {
-        messages.show(QStringLiteral("删除个人账号失败"));
-        return false;
-    }
-    messages.show(QStringLiteral("删除个人账号成功"));
-    return true;
+    return RefEdits::remove(db, messages, kNoun,
+                            QStringLiteral("delete from person_payee_acc where acc_no = ?"),
+                            {accNo});
 }
 
 FileCommandOutcome exportFile(DBAccess& db, ClientMessages& messages,
                               const PathChooser& choosePath) {
-    const QString fileError = QStringLiteral("文件读写错误，导出导出代发工资/代报销名册失败");
-    const std::optional<RecordSet> rows = db.Query(
-        QStringLiteral("select acc_no,acc_name ,cert_type,cert_code from person_payee_acc"));
-    if (!rows) {
-        messages.show(fileError);
-        return {Status::Failed, {}};
-    }
-    const QString path = choosePath();
-    if (path.trimmed().isEmpty()) {
-        messages.show(QStringLiteral("未指定导出文件没有记录可以导出"));
-        return {Status::Stopped, {}};
-    }
-    ListFile file{
-        QStringLiteral("GBK"), QStringLiteral("PersonPayeeList"), QStringLiteral("Payee"), {}};
-    for (int row = 0; row < rows->rowCount(); ++row)
-        file.records.push_back(
-            payee(rows->value(row, QStringLiteral("acc_no")).toString().trimmed(),
-                  rows->value(row, QStringLiteral("acc_name")).toString().trimmed()));
-    return writeRefFile(messages, path, file, QStringLiteral("导出导出代发工资/代报销名册完毕"),
-                        QStringLiteral("导出导出代发工资/代报销名册失败"), fileError);
+    // The roster's messages name it as its export button does.
+    return exportRows(
+        db, messages, choosePath,
+        QStringLiteral("select acc_no,acc_name ,cert_type,cert_code from person_payee_acc"),
+        {QStringLiteral("GBK"), QStringLiteral("PersonPayeeList"), QStringLiteral("Payee"), {}},
+        RefFileTexts(QStringLiteral("导出代发工资/代报销名册")),
+        QStringLiteral("未指定导出文件没有记录可以导出"), [](const RecordSet& rows, int row) {
+            return payee(rows.value(row, QStringLiteral("acc_no")).toString().trimmed(),
+                         rows.value(row, QStringLiteral("acc_name")).toString().trimmed());
+        });
 }
 
 } // namespace Roster

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -47,6 +48,13 @@ protected:
         dialog.show();
         dialog.activateWindow();
         QApplication::setActiveWindow(&dialog);
+        QApplication::processEvents();
+    }
+
+    // Enter typed in the focused control.
+    static void pressEnter() {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &enter);
         QApplication::processEvents();
     }
 

@@ -25,10 +25,13 @@ protected:
     QLineEdit* box(const char* name) const {
         return control<QLineEdit>(*dialog_, QLatin1String(name));
     }
-    void attempt(const char* current, const char* next, const char* repeated) {
+    void fill(const char* current, const char* next, const char* repeated) const {
         box("txtCurPasswd")->setText(QString::fromUtf8(current));
         box("txtNewPasswd")->setText(QString::fromUtf8(next));
         box("txtReNewPasswd")->setText(QString::fromUtf8(repeated));
+    }
+    void attempt(const char* current, const char* next, const char* repeated) {
+        fill(current, next, repeated);
         control<QPushButton>(*dialog_, QStringLiteral("cmdModify"))->click();
     }
     QStringList storedPasswords() const {
@@ -151,6 +154,18 @@ TEST_F(frmPasswdTest, EachStepRefusesWithItsMessageClearingAndFocus) {
     EXPECT_EQ(storedPasswords(), before);
 }
 
+TEST_F(frmPasswdTest, EnterInABoxMovesOnInsteadOfChanging) {
+    fill("12345678", "abc", "abc");
+    box("txtCurPasswd")->setFocus();
+    for (const char* next : {"txtNewPasswd", "txtReNewPasswd"}) {
+        pressEnter();
+        EXPECT_TRUE(box(next)->hasFocus()) << next;
+    }
+    EXPECT_TRUE(prompter_.boxes().empty());
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(storedPasswords(), QStringList{ScramblePassword(QStringLiteral("12345678"))});
+}
+
 TEST_F(frmPasswdTest, ANewPasswordReplacesTheOldOneAtTheNextLogin) {
     home_.sql(QStringLiteral("insert into logon_info(passwd) values('second row')"));
     attempt("12345678", "Abc123", "Abc123");
@@ -182,9 +197,7 @@ TEST_F(frmPasswdTest, AFailedUpdateKeepsTheDialogOpenAndThePassword) {
 }
 
 TEST_F(frmPasswdTest, CloseChangesNothing) {
-    box("txtCurPasswd")->setText(QStringLiteral("12345678"));
-    box("txtNewPasswd")->setText(QStringLiteral("abc"));
-    box("txtReNewPasswd")->setText(QStringLiteral("abc"));
+    fill("12345678", "abc", "abc");
     control<QPushButton>(*dialog_, QStringLiteral("cmdClose"))->click();
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);
     EXPECT_TRUE(prompter_.boxes().empty());

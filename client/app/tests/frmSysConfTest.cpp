@@ -236,6 +236,21 @@ TEST_F(frmSysConfTest, OkAfterApplyClosesAndSavesOnlyAnEditMadeSince) {
     EXPECT_EQ(again.result(), QDialog::Accepted);
 }
 
+TEST_F(frmSysConfTest, EnterInAFieldMovesOnInsteadOfSaving) {
+    open();
+    const QByteArray before = bytesOf(iniPath());
+    text("txtBankName")->setText(QStringLiteral("另一家银行"));
+    text("txtBankName")->setFocus();
+    pressEnter();
+    EXPECT_TRUE(text("txtSysIcon")->hasFocus());
+    text("chkLength", 1)->setFocus();
+    pressEnter();
+    EXPECT_TRUE(text("chkMinValue", 1)->hasFocus());
+    EXPECT_TRUE(prompter_.boxes().empty());
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(bytesOf(iniPath()), before);
+}
+
 TEST_F(frmSysConfTest, CloseLeavesTheFileAsItWas) {
     frmSysConf& dialog = open();
     const QByteArray before = bytesOf(iniPath());

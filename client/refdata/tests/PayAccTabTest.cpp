@@ -6,23 +6,11 @@ namespace {
 const QString kNo1 = QStringLiteral("6222000000000000000001");
 const QString kNo2 = QStringLiteral("6222000000000000000002");
 
-class PayAccTabTest : public RefWidgetFixture {
+class PayAccTabTest : public RefTabFixture<PayAccTab> {
 protected:
-    void SetUp() override {
-        RefWidgetFixture::SetUp();
-        tab_ = std::make_unique<PayAccTab>(*db_, prompter_, status_);
-        page_ = tab_.get();
-        tab_->resetPayAccList();
-    }
-    void TearDown() override {
-        tab_.reset();
-        RefWidgetFixture::TearDown();
-    }
     QStringList payers() const {
         return rows(QStringLiteral("select acc_no,acc_name from pay_acc order by acc_no"));
     }
-
-    std::unique_ptr<PayAccTab> tab_;
 };
 
 TEST_F(PayAccTabTest, ShowsTheListWithItsCountAndOneBlankRowWhenEmpty) {

@@ -5,17 +5,8 @@
 
 namespace {
 
-class PayeeAccTabTest : public RefWidgetFixture {
+class PayeeAccTabTest : public RefTabFixture<PayeeAccTab> {
 protected:
-    void SetUp() override {
-        RefWidgetFixture::SetUp();
-        tab_ = std::make_unique<PayeeAccTab>(*db_, prompter_, status_);
-        page_ = tab_.get();
-    }
-    void TearDown() override {
-        tab_.reset();
-        RefWidgetFixture::TearDown();
-    }
     QStringList payees() const {
         return rows(QStringLiteral(
             "select acc_no,acc_name,acc_type,branch_id,area_no,net_no,rec_bank_name,"
@@ -32,8 +23,6 @@ protected:
         click("PayeeAccList_cmdAdd");
     }
     bool shown(const char* name) const { return find<QWidget>(name)->isVisibleTo(page_); }
-
-    std::unique_ptr<PayeeAccTab> tab_;
 };
 
 TEST_F(PayeeAccTabTest, StartsOnSameBankWithTheProvinceList) {

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <memory>
+
 // A reference tab on a real database, driven through its controls' names.
 class RefWidgetFixture : public RefFixture {
 protected:
@@ -45,4 +47,21 @@ protected:
 
     StatusPanels status_;
     QWidget* page_ = nullptr;
+};
+
+// A reference tab of the given class, listed as the main window lists it when its tab is shown.
+template <class Tab> class RefTabFixture : public RefWidgetFixture {
+protected:
+    void SetUp() override {
+        RefWidgetFixture::SetUp();
+        tab_ = std::make_unique<Tab>(*db_, prompter_, status_);
+        page_ = tab_.get();
+        tab_->reload();
+    }
+    void TearDown() override {
+        tab_.reset();
+        RefWidgetFixture::TearDown();
+    }
+
+    std::unique_ptr<Tab> tab_;
 };

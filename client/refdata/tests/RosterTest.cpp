@@ -7,18 +7,8 @@ namespace {
 const QString kNo1 = QStringLiteral("6217000000000000001");
 const QString kNo2 = QStringLiteral("6217000000000000002");
 
-class RosterTest : public RefWidgetFixture {
+class RosterTest : public RefTabFixture<EmployeeTab> {
 protected:
-    void SetUp() override {
-        RefWidgetFixture::SetUp();
-        tab_ = std::make_unique<EmployeeTab>(*db_, prompter_, status_);
-        page_ = tab_.get();
-        tab_->resetEmployeeList();
-    }
-    void TearDown() override {
-        tab_.reset();
-        RefWidgetFixture::TearDown();
-    }
     QStringList persons() const {
         return rows(QStringLiteral(
             "select acc_no,acc_name,cert_type,cert_code from person_payee_acc order by acc_no"));
@@ -34,8 +24,6 @@ protected:
         find<QComboBox>("EmployeeList_comboCertType")->setCurrentIndex(kind - 1);
         setText("EmployeeList_txtCertCode", code);
     }
-
-    std::unique_ptr<EmployeeTab> tab_;
 };
 
 TEST_F(RosterTest, AddStoresTheCertificateKindByItsPosition) {

@@ -3,18 +3,8 @@
 
 namespace {
 
-class UserRemarkTabTest : public RefWidgetFixture {
+class UserRemarkTabTest : public RefTabFixture<UserRemarkTab> {
 protected:
-    void SetUp() override {
-        RefWidgetFixture::SetUp();
-        tab_ = std::make_unique<UserRemarkTab>(*db_, prompter_, status_);
-        page_ = tab_.get();
-        tab_->resetUserRemarkList();
-    }
-    void TearDown() override {
-        tab_.reset();
-        RefWidgetFixture::TearDown();
-    }
     QStringList remarks() const {
         return rows(QStringLiteral("select remark from user_remark order by remark"));
     }
@@ -22,8 +12,6 @@ protected:
         sql(QStringLiteral("insert into user_remark (remark) values ('货款'),('运费')"));
         tab_->resetUserRemarkList();
     }
-
-    std::unique_ptr<UserRemarkTab> tab_;
 };
 
 TEST_F(UserRemarkTabTest, AddStoresANewPhraseOnce) {
