@@ -149,8 +149,13 @@ void KMsgBox::SizeText(QTextEdit* view) {
     const QFontMetrics metrics(view->font());
     const auto size = MeasureBoxText(widths, metrics.lineSpacing());
     const int margins = 2 * static_cast<int>(document->documentMargin()) + 4;
-    view->setMinimumWidth(size.width + margins);
-    view->setFixedHeight(size.height + margins);
+    const int width = size.width + margins;
+    view->setMinimumWidth(width);
+    // Words wrap earlier than the measure assumes: a long address or path needs the height it
+    // really takes at this width, else it scrolls out of sight.
+    document->setTextWidth(width);
+    const int laidOut = static_cast<int>(std::ceil(document->size().height())) + 4;
+    view->setFixedHeight(std::max(size.height + margins, laidOut));
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -73,6 +74,22 @@ TEST(KMsgBox, MarkupBoldCaptionButtonsAndTextFromOutside) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&box, &escape);
     EXPECT_EQ(box.result(), QDialog::Rejected);
+}
+
+TEST(KMsgBox, ALongAddressWrapsWithinTheBoxWithoutScrolling) {
+    const std::string address =
+        "http://downloads.example.invalid/products/kelp/releases/2026/december/stable/channel-a/"
+        "setup-files/full-setup-package-for-windows.bin";
+    for (const std::string& text :
+         {"Refused: only https downloads are allowed: " + address,
+          "Missing signature for a.bin: " + address + " " + address + " " + address}) {
+        KMsgBox box(BoxKind::Error, WithCaptionOnTop(LiteralText(text), "Error"), "Error", "", {});
+        box.show();
+        auto* view = box.findChild<QTextEdit*>("txtMessage");
+        ASSERT_NE(view, nullptr);
+        EXPECT_LE(view->document()->size().height(), view->viewport()->height()) << text;
+        EXPECT_FALSE(view->verticalScrollBar()->isVisible()) << text;
+    }
 }
 
 TEST(KMsgBox, KindsGetTheirButtonsAndRightToLeftCharsets) {
