@@ -110,11 +110,7 @@ private:
         std::string fault;
         const auto runtime = RuntimeFolder(&fault);
         if (!runtime)
-            return Fail(texts.TextWith("RuntimeFolderRefused",
-                                       "<?><P><P>The stub's runtime folder cannot be trusted, so "
-                                       "it cannot tell whether it runs already or hand over to "
-                                       "its installation engine.",
-                                       fault));
+            return Fail(texts.RuntimeFolderRefused(fault));
         runtime_ = *runtime;
         SendProcessLogToViewer(runtime_);
         Debug("DoRunStubWin() --- Start");

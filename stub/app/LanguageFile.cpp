@@ -25,4 +25,11 @@ std::string LanguageFile::TextWith(const std::string& key, const std::string& fa
     return ReplaceAll(Text(key, fallback), "<?>", LiteralText(value));
 }
 
+std::string LanguageFile::RuntimeFolderRefused(const std::string& fault) const {
+    return TextWith("RuntimeFolderRefused",
+                    "<?><P><P>The stub's runtime folder cannot be trusted, so it cannot tell "
+                    "whether it runs already or hand over to its installation engine.",
+                    fault);
+}
+
 } // namespace stub

@@ -18,6 +18,8 @@ public:
     // The text with "<?>" replaced by value, which is shown as it stands.
     std::string TextWith(const std::string& key, const std::string& fallback,
                          const std::string& value) const;
+    // Why the runtime folder is refused, with the fault found in it.
+    std::string RuntimeFolderRefused(const std::string& fault) const;
 
 private:
     std::optional<IniFile> file_;

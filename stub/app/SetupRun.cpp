@@ -67,11 +67,7 @@ public:
         std::string fault;
         const auto runtime = RuntimeFolder(&fault);
         if (!runtime)
-            return Fail(texts_.TextWith("RuntimeFolderRefused",
-                                        "<?><P><P>The stub's runtime folder cannot be trusted, so "
-                                        "it cannot tell whether it runs already or hand over to "
-                                        "its installation engine.",
-                                        fault));
+            return Fail(texts_.RuntimeFolderRefused(fault));
         runtime_ = *runtime;
         SendProcessLogToViewer(runtime_);
         // The window of the stub's class: a second start from the same path finds it.

@@ -510,3 +510,21 @@ TEST_F(WebPackageTest, RequireHttpsDownloadsNothingOverPlainHttp) {
     EXPECT_TRUE(server.Requests().empty());
     EXPECT_FALSE(fs::exists(dir / "record"));
 }
+
+TEST_F(WebPackageTest, TheDownloadIsAskedForWithItsSizeUnlessHidden) {
+    Serve("secret-1", {"--confirm-download", "--download-size", "3145728"});
+    env.push_back("STUBTEST_ACK=1");
+    // Without a terminal the question takes its cancel answer.
+    auto run = Run({});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.err.find("INTERNET DOWNLOAD"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Size: 3.00 MB"), std::string::npos) << run.err;
+    EXPECT_FALSE(Fetched());
+    EXPECT_FALSE(fs::exists(dir / "record"));
+    EXPECT_TRUE(TempFolderEmpty());
+
+    run = Run({"/hide"});
+    EXPECT_EQ(run.code, 7) << run.err;
+    EXPECT_EQ(run.err.find("INTERNET DOWNLOAD"), std::string::npos) << run.err;
+    EXPECT_TRUE(Fetched());
+}
