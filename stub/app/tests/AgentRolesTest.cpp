@@ -6,8 +6,8 @@
 #include "platform/Programs.h"
 #include "platform/RuntimeFolder.h"
 #include "update/VersionRecord.h"
-#include "update/tests/TestHttpServer.h"
 
+#include "app/tests/UpdateScene.h"
 #include "testsupport/CraftedPackage.h"
 
 #include <QElapsedTimer>
@@ -39,46 +39,23 @@ int RunToEnd(const std::vector<std::string>& args) {
 
 // An installed product with its plain agent beside it, a site on 127.0.0.1 offering version 4,
 // an engine that records its command line and acknowledges, and a peer listening for the agent.
-class AgentRolesTest : public ::testing::Test {
+class AgentRolesTest : public ::testing::Test, protected UpdateScene {
 protected:
     void SetUp() override {
-        for (const char* folder : {"run", "tmp", "agent", "product", "in", "empty", "site"})
-            fs::create_directories(dir / folder);
-        chmod((dir / "run").c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
-        setenv("TMPDIR", (dir / "tmp").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-        setenv("STUBTEST_RECORD", (dir / "engine-record").c_str(), 1);
-        setenv("STUBTEST_ACK", "1", 1);
-        setenv("STUBTEST_PRODUCT_LOG", (dir / "product-log").c_str(), 1);
+        SetUpScene();
         // The agents run on the console: no questions, no windows.
         unsetenv("DISPLAY");
         unsetenv("WAYLAND_DISPLAY");
-        fs::copy_file(TEST_ENGINE_PATH, dir / "in/engine");
-        fs::copy_file(TEST_PRODUCT_PATH, product);
         ASSERT_EQ(RunToEnd({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", plain, "--store",
                             "--agent", "--agent-name", "kelp-agent", "--info-file", "kelp.ini",
                             "--update-url", server.Url("/info"), "--token", "secret-1",
                             "--debug-log", dir / "empty"}),
                   0);
-        ASSERT_EQ(
-            RunToEnd({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", dir / "site/setup-4.bin",
-                      "--store", "--engine", "engine", "--token", "secret-1", dir / "in"}),
-            0);
-        Resource package;
-        package.file = dir / "site/setup-4.bin";
-        server.Set("/site/setup-4.bin", package);
+        ASSERT_EQ(RunToEnd(SetupPackage("secret-1")), 0);
+        ServeSetupPackage();
         // Only a requested probe runs: the interval never probes by itself.
-        WriteFile(record, "[OriginalSetup]\nVersionOriginal=3\nStamp=old\nProbeSecondsInterval=-1\n"
-                          "ReAskSecondsInterval=0\nProgramName=Kelp\n[Directories]\nTargetDir=" +
-                              dir / "product" + "\n");
-        Resource description;
-        description.body = "[NewSetup]\nDownloadURL_UPDATE=" + server.Url("/site") +
-                           "\nNameOfUpdateFile=setup-4.bin\nSizeOfUpdateFile=" +
-                           std::to_string(fs::file_size(dir / "site/setup-4.bin")) +
-                           "\nShutDownMethod=Using WM_QUIT\nRestartProcess=1\n"
-                           "RunningProcess=<InstallDir>/kelp-product\nVersionNew=4\nStamp=new\n";
-        server.Set("/info/kelp.ini", description);
+        WriteRecord(-1);
+        Describe("Using WM_QUIT");
         runtime = stub::RuntimeFolder().value_or("");
         ASSERT_FALSE(runtime.empty());
         peer = std::make_unique<stub::Endpoint>(runtime, stub::AgentPeerClass(kPeerWindow),
@@ -91,13 +68,9 @@ protected:
     }
 
     void TearDown() override {
-        for (pid_t pid : ProductPids())
-            kill(pid, SIGKILL);
         if (const pid_t working = WorkingPid(); working > 0 && !Heard(43))
             kill(working, SIGKILL);
-        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_CONFIG_HOME", "STUBTEST_RECORD",
-                                 "STUBTEST_ACK", "STUBTEST_PRODUCT_LOG"})
-            unsetenv(name);
+        TearDownScene();
     }
 
     // Events go on while waiting, so that the peer hears the agent; at most two minutes.
@@ -121,23 +94,6 @@ protected:
         return 0;
     }
 
-    std::vector<pid_t> ProductPids() {
-        std::vector<pid_t> pids;
-        std::istringstream lines(ReadFile(dir / "product-log"));
-        for (std::string word, pid; lines >> word >> pid;)
-            pids.push_back(std::stoi(pid));
-        return pids;
-    }
-
-    std::vector<std::string> EngineArgs() {
-        std::vector<std::string> args;
-        std::istringstream lines(ReadFile(dir / "engine-record"));
-        for (std::string line; std::getline(lines, line);)
-            if (line.rfind("arg ", 0) == 0)
-                args.push_back(line.substr(4));
-        return args;
-    }
-
     std::vector<std::pair<std::int64_t, std::int64_t>> Codes() const {
         auto codes = heard;
         for (auto& h : codes)
@@ -146,12 +102,8 @@ protected:
         return codes;
     }
 
-    ScratchFolder dir;
-    TestHttpServer server;
     std::string plain = dir / "agent/kelp-agent";
     std::string working = dir / "agent/X_kelp-agent";
-    std::string record = dir / "agent/kelp.original";
-    std::string product = dir / "product/kelp-product";
     std::string runtime;
     std::unique_ptr<stub::Endpoint> peer;
     std::vector<std::pair<std::int64_t, std::int64_t>> heard;

@@ -8,8 +8,8 @@
 #include "update/ProcessFinder.h"
 #include "update/UpdateTime.h"
 #include "update/VersionRecord.h"
-#include "update/tests/TestHttpServer.h"
 
+#include "app/tests/UpdateScene.h"
 #include "testsupport/CraftedPackage.h"
 
 #include <csignal>
@@ -56,9 +56,8 @@ void RunTool(const std::vector<std::string>& args) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args[1];
 }
 
-// An installed product with its agent beside it, a site on 127.0.0.1 offering version 4 of it,
-// and an engine that records its command line and acknowledges the hand-over.
-class AutoUpdateTest : public ::testing::Test {
+// An installed product with its agent beside it, offered version 4.
+class AutoUpdateTest : public ::testing::Test, protected UpdateScene {
 protected:
     void SetUp() override {
         SetUpFiles();
@@ -66,22 +65,9 @@ protected:
     }
 
     void SetUpFiles() {
-        for (const char* folder : {"run", "tmp", "agent", "product", "in", "empty", "site"})
-            fs::create_directories(dir / folder);
-        chmod((dir / "run").c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
-        setenv("TMPDIR", (dir / "tmp").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-        setenv("STUBTEST_RECORD", (dir / "engine-record").c_str(), 1);
-        setenv("STUBTEST_ACK", "1", 1);
-        setenv("STUBTEST_PRODUCT_LOG", (dir / "product-log").c_str(), 1);
-        fs::copy_file(TEST_ENGINE_PATH, dir / "in/engine");
-        fs::copy_file(TEST_PRODUCT_PATH, product);
-
+        SetUpScene();
         Pack("secret-1");
-        WriteFile(record, "[OriginalSetup]\nVersionOriginal=3\nStamp=old\nProbeSecondsInterval=0\n"
-                          "ReAskSecondsInterval=0\nProgramName=Kelp\n[Directories]\nTargetDir=" +
-                              dir / "product" + "\n");
+        WriteRecord(0);
         Describe("Using WM_QUIT");
     }
 
@@ -98,39 +84,15 @@ protected:
         own = stub::TGFileInfo(agent);
     }
 
-    void TearDown() override {
-        for (pid_t pid : ProductPids())
-            kill(pid, SIGKILL);
-        // A product the agent restarted may not have logged its start yet; it holds the test's
-        // output open, so it must not outlive the test.
-        for (pid_t pid; (pid = stub::FindProcess(product)) > 0;) {
-            kill(pid, SIGKILL);
-            WaitFor([&] { return stub::FindProcess(product) != pid; });
-        }
-        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_CONFIG_HOME", "STUBTEST_RECORD",
-                                 "STUBTEST_ACK", "STUBTEST_PRODUCT_LOG"})
-            unsetenv(name);
-    }
+    void TearDown() override { TearDownScene(); }
 
     void Pack(const std::string& token) {
-        RunTool({STUBPACK_PATH, "create", "--stub", STUB_PATH, "-o", dir / "site/setup-4.bin",
-                 "--store", "--engine", "engine", "--token", token, dir / "in"});
-        Resource file;
-        file.file = dir / "site/setup-4.bin";
-        server.Set("/site/setup-4.bin", file);
+        RunTool(SetupPackage(token));
+        ServeSetupPackage();
     }
 
-    // overrides come first, so they win over the keys after them.
     void Describe(const std::string& method, const std::string& overrides = "") {
-        Resource description;
-        description.body =
-            "[NewSetup]\n" + overrides + "DownloadURL_UPDATE=" + server.Url("/site") +
-            "\nNameOfUpdateFile=setup-4.bin\nSizeOfUpdateFile=" +
-            std::to_string(fs::file_size(dir / "site/setup-4.bin")) + "\nShutDownMethod=" + method +
-            "\nRestartProcess=1\nRunningProcess=<InstallDir>/kelp-product\n"
-            "VersionNew=4\nStamp=new\n";
-        server.Set("/info/kelp.ini", description);
-        descriptionText = description.body;
+        descriptionText = UpdateScene::Describe(method, overrides);
     }
 
     pid_t StartProduct() {
@@ -138,14 +100,6 @@ protected:
         while (stub::FindProcess(product, true) != pid)
             std::this_thread::yield();
         return pid;
-    }
-
-    std::vector<pid_t> ProductPids() {
-        std::vector<pid_t> pids;
-        std::istringstream lines(ReadFile(dir / "product-log"));
-        for (std::string word, pid; lines >> word >> pid;)
-            pids.push_back(std::stoi(pid));
-        return pids;
     }
 
     stub::UpdateAgent Agent(std::function<bool()> stopping = [] { return false; }) {
@@ -177,20 +131,7 @@ protected:
 
     stub::VersionRecord Record() { return *stub::VersionRecord::Load(record); }
 
-    std::vector<std::string> EngineArgs() {
-        std::vector<std::string> args;
-        std::istringstream lines(ReadFile(dir / "engine-record"));
-        for (std::string line; std::getline(lines, line);)
-            if (line.rfind("arg ", 0) == 0)
-                args.push_back(line.substr(4));
-        return args;
-    }
-
-    ScratchFolder dir;
-    TestHttpServer server;
     std::string agent = dir / "agent/X_kelp-agent";
-    std::string record = dir / "agent/kelp.original";
-    std::string product = dir / "product/kelp-product";
     TestUi ui;
     stub::TransientOverrides overrides;
     std::vector<std::pair<int, int>> notified;
