@@ -192,7 +192,8 @@ void frmPaymentB2B::connectControls() {
     for (QWidget* field : std::initializer_list<QWidget*>{
              comboPayAccNo_, comboPayAccName_, comboRecAccNo_, comboRecAccName_, txtRecBankName_,
              txtSameCityLiquidateNo_, comboProvince_, comboCity_, txtPresentPayBankNo_,
-             comboRemark_})
+             comboRemark_, optRecAccType_[0], optRecAccType_[1], optRecAccType_[2],
+             optRemitType_[0], optRemitType_[1]})
         field->installEventFilter(this);
     // Leaving the amount box or Enter in it refreshes the amount and its capital spelling.
     new AmountField(*txtAmount_, *lblCnPayAmount_, messages_.prompter());
@@ -227,7 +228,7 @@ bool frmPaymentB2B::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == comboProvince_)
             loadCities();
     }
-    // Only fields are watched here: Enter moves on.
+    // Only fields and options are watched here: Enter moves on.
     return InstructionDialog::eventFilter(watched, event);
 }
 

@@ -572,3 +572,30 @@ TEST_F(frmPaymentB2BTest, DeliveredRulesRefuseEmptyStarredFieldsAndAccountsOfOdd
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(frmPaymentB2BTest, EnterWalksTheFormFromThePayerToTheSaveButtonWithoutSaving) {
+    auto editor = openEditor();
+    editor->show();
+    QApplication::setActiveWindow(editor.get());
+    // 跨行同城 enables every field a clerk can type into, the remit choice among them; an option
+    // group is one stop, whichever of its options takes the focus.
+    find<QRadioButton>(editor.get(), "optRecAccType_1")->click();
+    const char* const order[] = {
+        "comboPayAccNo",   "comboPayAccName", "optRecAccType_", "comboRecAccNo",
+        "comboRecAccName", "optRemitType_",   "txtRecBankName", "txtSameCityLiquidateNo",
+        "txtAmount",       "comboRemark",     "cmdAdd"};
+    find<QWidget>(editor.get(), order[0])->setFocus();
+    for (size_t i = 1; i < std::size(order); ++i) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &enter);
+        const QString focused = QApplication::focusWidget()->objectName();
+        EXPECT_TRUE(focused.startsWith(QLatin1String(order[i])))
+            << "after Enter in " << order[i - 1] << " the focus is on " << focused.toStdString();
+    }
+    EXPECT_TRUE(prompter_.boxes().empty());
+    EXPECT_EQ(count("payment"), 0);
+}
+
+} // namespace
