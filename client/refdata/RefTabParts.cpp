@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -172,25 +173,52 @@ QLabel* addFormRow(QWidget* parent, QGridLayout* form, const char* labelName, co
     return label;
 }
 
-void chainEnter(const std::vector<QWidget*>& fields) {
-    for (size_t i = 0; i < fields.size(); ++i) {
-        auto* edit = qobject_cast<QLineEdit*>(fields[i]);
-        if (!edit)
-            continue;
-        QObject::connect(edit, &QLineEdit::returnPressed, edit, [fields, i] {
-            for (size_t next = i + 1; next < fields.size(); ++next) {
-                QWidget* target = fields[next];
-                if (!target->isVisibleTo(target->window()) || !target->isEnabled())
-                    continue;
-                target->setFocus();
-                if (auto* box = qobject_cast<QLineEdit*>(target))
-                    box->selectAll();
-                else if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
-                    combo->lineEdit()->selectAll();
-                return;
-            }
-        });
+namespace {
+
+// Watches a tab's fields: Enter in one moves the focus to the next shown, enabled one with its text
+// selected. A box of choices is watched like a text box, or the row would stop there.
+class EnterChain : public QObject {
+public:
+    EnterChain(std::vector<QWidget*> fields, QObject* parent)
+        : QObject(parent)
+        , fields_(std::move(fields)) {
+        for (QWidget* field : fields_)
+            field->installEventFilter(this);
     }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        const auto at = std::find(fields_.begin(), fields_.end(), watched);
+        if (at == fields_.end())
+            return false;
+        for (auto next = at + 1; next != fields_.end(); ++next) {
+            QWidget* target = *next;
+            if (!target->isVisibleTo(target->window()) || !target->isEnabled())
+                continue;
+            target->setFocus();
+            if (auto* box = qobject_cast<QLineEdit*>(target))
+                box->selectAll();
+            else if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
+                combo->lineEdit()->selectAll();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::vector<QWidget*> fields_;
+};
+
+} // namespace
+
+void chainEnter(const std::vector<QWidget*>& fields) {
+    new EnterChain(fields, fields.front());
 }
 
 void showCount(StatusPanels& status, DBAccess& db, const QString& countQuery) {

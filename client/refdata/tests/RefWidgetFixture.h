@@ -4,12 +4,16 @@
 #include "refdata/tests/RefFixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 // A reference tab on a real database, driven through its controls' names.
 class RefWidgetFixture : public RefFixture {
@@ -44,6 +48,20 @@ protected:
         return view->model()->index(row - 1, column).data().toString();
     }
     int gridRows(const char* grid) const { return find<QTableView>(grid)->model()->rowCount(); }
+    // Enter in each field of `order` takes the focus to the next one, as a clerk types a row in.
+    void expectEnterWalks(const std::vector<const char*>& order) const {
+        page_->show();
+        QApplication::setActiveWindow(page_);
+        find<QWidget>(order.front())->setFocus();
+        for (size_t i = 1; i < order.size(); ++i) {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &enter);
+            const QWidget* focused = QApplication::focusWidget();
+            EXPECT_EQ(focused ? focused->objectName().toStdString() : std::string(), order[i])
+                << "after Enter in " << order[i - 1];
+        }
+        EXPECT_TRUE(prompter_.boxes().empty());
+    }
 
     StatusPanels status_;
     QWidget* page_ = nullptr;

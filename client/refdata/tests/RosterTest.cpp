@@ -40,6 +40,12 @@ TEST_F(RosterTest, AddStoresTheCertificateKindByItsPosition) {
     EXPECT_EQ(persons(), QStringList{kNo1 + "|张三|3|H001"});
 }
 
+TEST_F(RosterTest, EnterMovesThroughEveryFieldTheCertificateKindIncluded) {
+    expectEnterWalks({"EmployeeList_txtAccNo", "EmployeeList_txtAccName",
+                      "EmployeeList_comboCertType", "EmployeeList_txtCertCode"});
+    EXPECT_EQ(persons(), QStringList{});
+}
+
 TEST_F(RosterTest, RenameAndDeleteRefuseWithoutASelection) {
     addTwo();
     fill(kNo1, "改", 1, "");
