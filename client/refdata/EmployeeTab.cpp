@@ -1,6 +1,5 @@
 #include "refdata/EmployeeTab.h"
 
-#include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
 #include "refdata/RefTabParts.h"
 #include "refdata/Roster.h"
@@ -66,9 +65,9 @@ void EmployeeTab::showRow(qsizetype row) {
 }
 
 bool EmployeeTab::EmployeeList_checkForm() {
-    return CheckField(*txtAccNo_, Roster::kAccNoField, messages_.prompter()) &&
-           CheckField(*txtAccName_, Roster::kAccNameField, messages_.prompter()) &&
-           CheckField(*txtCertCode_, Roster::kCertCodeField, messages_.prompter());
+    return checkFields({{txtAccNo_, Roster::kAccNoField},
+                        {txtAccName_, Roster::kAccNameField},
+                        {txtCertCode_, Roster::kCertCodeField}});
 }
 
 Roster::Person EmployeeTab::formPerson() const {

@@ -1,6 +1,5 @@
 #include "refdata/PayAccTab.h"
 
-#include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
 #include "refdata/PayerAccounts.h"
 #include "refdata/RefTabParts.h"
@@ -60,8 +59,8 @@ void PayAccTab::showRow(qsizetype row) {
 }
 
 bool PayAccTab::PayAccList_checkForm() {
-    return CheckField(*txtAccNo_, PayerAccounts::kAccNoField, messages_.prompter()) &&
-           CheckField(*txtAccName_, PayerAccounts::kAccNameField, messages_.prompter());
+    return checkFields(
+        {{txtAccNo_, PayerAccounts::kAccNoField}, {txtAccName_, PayerAccounts::kAccNameField}});
 }
 
 void PayAccTab::PayAccList_cmdAdd_Click() {

@@ -1,6 +1,5 @@
 #include "refdata/PayeeAccTab.h"
 
-#include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
 #include "refdata/RefTabParts.h"
 
@@ -185,7 +184,7 @@ void PayeeAccTab::showRow(qsizetype row) {
 }
 
 bool PayeeAccTab::PayeeAccList_checkForm() {
-    const std::pair<QWidget*, int> checks[] = {
+    return checkFields({
         {txtPayeeAccNo_, PayeeAccounts::kAccNoField},
         {txtPayeeAccName_, PayeeAccounts::kAccNameField},
         {txtPayeeBankID_, PayeeAccounts::kNetNoField},
@@ -193,11 +192,7 @@ bool PayeeAccTab::PayeeAccList_checkForm() {
         {txtSameCityLiquidateNo_, PayeeAccounts::kClearingNoField},
         {comboCity_, PayeeAccounts::kCityField},
         {txtPresentPayBankNo_, PayeeAccounts::kPresentBankNoField},
-    };
-    for (const auto& [box, field] : checks)
-        if (!CheckField(*box, field, messages_.prompter()))
-            return false;
-    return true;
+    });
 }
 
 PayeeAccounts::Payee PayeeAccTab::formPayee() const {

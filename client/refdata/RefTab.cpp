@@ -1,6 +1,8 @@
 #include "refdata/RefTab.h"
 
+#include "config/QtFieldControl.h"
 #include "page/GridTableModel.h"
+#include "page/InstructionDialog.h"
 #include "refdata/RefTabParts.h"
 
 #include <QLabel>
@@ -45,6 +47,16 @@ qsizetype RefTab::rowToEdit(const QString& notSelected) {
     if (row == 0)
         messages_.show(notSelected);
     return row;
+}
+
+bool RefTab::checkFields(std::initializer_list<std::pair<QWidget*, int>> boxes) {
+    for (const auto& [box, field] : boxes) {
+        if (!CheckField(*box, field, messages_.prompter())) {
+            focusAndSelect(box);
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<QPushButton*> RefTab::editButtons(const QString& prefix, const Edits& edits) {

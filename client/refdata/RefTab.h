@@ -5,6 +5,8 @@
 #include "refdata/RefList.h"
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class DBAccess;
@@ -36,6 +38,10 @@ protected:
     qsizetype selectedRow() const;
     // The row a change or delete is for; 0, after showing `notSelected`, when there is none.
     qsizetype rowToEdit(const QString& notSelected);
+
+    // Checks each box against the rule of its field id, in order; the first refused box gets the
+    // focus with its text selected, for the clerk to type it again.
+    bool checkFields(std::initializer_list<std::pair<QWidget*, int>> boxes);
 
     struct Edits {
         std::function<void()> reset;

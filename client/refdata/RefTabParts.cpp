@@ -2,6 +2,7 @@
 
 #include "page/FixedColumnTable.h"
 #include "page/GridTableModel.h"
+#include "page/InstructionDialog.h"
 #include "page/StatusPanels.h"
 #include "refdata/RefList.h"
 
@@ -201,11 +202,7 @@ protected:
             QWidget* target = *next;
             if (!target->isVisibleTo(target->window()) || !target->isEnabled())
                 continue;
-            target->setFocus();
-            if (auto* box = qobject_cast<QLineEdit*>(target))
-                box->selectAll();
-            else if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
-                combo->lineEdit()->selectAll();
+            focusAndSelect(target);
             return true;
         }
         return false;

@@ -1,6 +1,5 @@
 #include "refdata/UserRemarkTab.h"
 
-#include "config/QtFieldControl.h"
 #include "files/FileChoosers.h"
 #include "refdata/RefTabParts.h"
 #include "refdata/Remarks.h"
@@ -47,7 +46,7 @@ void UserRemarkTab::showRow(qsizetype row) {
 }
 
 bool UserRemarkTab::checkPhrase() {
-    return CheckField(*txtUserRemark_, Remarks::kRemarkField, messages_.prompter());
+    return checkFields({{txtUserRemark_, Remarks::kRemarkField}});
 }
 
 void UserRemarkTab::UserRemarkList_cmdAdd_Click() {

@@ -89,10 +89,13 @@ TEST_F(PayAccTabTest, AClickSelectsTheRowForRenameAndDelete) {
 
 TEST_F(PayAccTabTest, TheFormIsCheckedBeforeAnyStatement) {
     requireField(13, "付款账户户名");
+    showActive();
     setText("PayAccList_txtAccNo", kNo1);
+    setText("PayAccList_txtAccName", "  ");
     click("PayAccList_cmdAdd");
     EXPECT_EQ(prompter_.texts(), QStringList{"付款账户户名不能为空，请重新输入。"});
     EXPECT_EQ(count("pay_acc"), 0);
+    expectBackIn("PayAccList_txtAccName");
 }
 
 TEST_F(PayAccTabTest, ARowWithAnEmptyNumberStaysSelectableAndDeletable) {

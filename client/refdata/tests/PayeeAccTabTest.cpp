@@ -149,9 +149,11 @@ TEST_F(PayeeAccTabTest, OnlyShownFieldsAreChecked) {
     add("2001", "甲");
     EXPECT_EQ(prompter_.texts(), QStringList{"新增收款账号成功"});
     chooseKind(1);
+    showActive();
     add("3001", "丁");
     EXPECT_EQ(prompter_.texts().last(), "收款银行名称不能为空，请重新输入。");
     EXPECT_EQ(count("payee_acc"), 1);
+    expectBackIn("PayeeAccList_txtPayeeBankName");
 }
 
 TEST_F(PayeeAccTabTest, ExportWritesEveryKindLineForLine) {

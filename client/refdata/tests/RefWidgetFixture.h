@@ -48,10 +48,20 @@ protected:
         return view->model()->index(row - 1, column).data().toString();
     }
     int gridRows(const char* grid) const { return find<QTableView>(grid)->model()->rowCount(); }
-    // Enter in each field of `order` takes the focus to the next one, as a clerk types a row in.
-    void expectEnterWalks(const std::vector<const char*>& order) const {
+    // The tab as the clerk has it in front of him, taking the keyboard.
+    void showActive() const {
         page_->show();
         QApplication::setActiveWindow(page_);
+    }
+    // The clerk is back in `field` with its whole text selected, to type it anew.
+    void expectBackIn(const char* field) const {
+        const auto* box = find<QLineEdit>(field);
+        EXPECT_TRUE(box->hasFocus()) << field;
+        EXPECT_EQ(box->selectedText(), box->text()) << field;
+    }
+    // Enter in each field of `order` takes the focus to the next one, as a clerk types a row in.
+    void expectEnterWalks(const std::vector<const char*>& order) const {
+        showActive();
         find<QWidget>(order.front())->setFocus();
         for (size_t i = 1; i < order.size(); ++i) {
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

@@ -46,6 +46,16 @@ TEST_F(RosterTest, EnterMovesThroughEveryFieldTheCertificateKindIncluded) {
     EXPECT_EQ(persons(), QStringList{});
 }
 
+TEST_F(RosterTest, ARefusedFieldTakesTheFocusBack) {
+    requireField(19, "证件号码");
+    showActive();
+    fill(kNo1, "张三", 1, "  ");
+    click("EmployeeList_cmdAdd");
+    EXPECT_EQ(prompter_.texts(), QStringList{"证件号码不能为空，请重新输入。"});
+    EXPECT_EQ(persons(), QStringList{});
+    expectBackIn("EmployeeList_txtCertCode");
+}
+
 TEST_F(RosterTest, RenameAndDeleteRefuseWithoutASelection) {
     addTwo();
     fill(kNo1, "改", 1, "");

@@ -78,9 +78,12 @@ TEST_F(UserRemarkTabTest, AnEmptyPhraseStaysSelectable) {
 
 TEST_F(UserRemarkTabTest, ThePhraseIsCheckedFirst) {
     requireField(20, "汇款备注名称");
+    showActive();
+    setText("UserRemarkList_txtUserRemark", "  ");
     click("UserRemarkList_cmdAdd");
     EXPECT_EQ(prompter_.texts(), QStringList{"汇款备注名称不能为空，请重新输入。"});
     EXPECT_EQ(count("user_remark"), 0);
+    expectBackIn("UserRemarkList_txtUserRemark");
 }
 
 } // namespace
