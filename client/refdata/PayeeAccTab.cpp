@@ -124,8 +124,9 @@ PayeeAccTab::PayeeAccTab(DBAccess& db, Prompter& prompter, StatusPanels& status,
         kindFields_.push_back(
             {{addFormRow(this, form, field.labelName, field.caption, field.box), field.box},
              field.shownFor});
-    chainEnter({txtPayeeAccNo_, txtPayeeAccName_, txtPayeeBankName_, txtSameCityLiquidateNo_,
-                comboProvince_, comboCity_, txtPresentPayBankNo_});
+    chainEnter({OptBankProperty_[0], OptBankProperty_[1], OptBankProperty_[2], txtPayeeAccNo_,
+                txtPayeeAccName_, txtPayeeBankName_, txtSameCityLiquidateNo_, comboProvince_,
+                comboCity_, txtPresentPayBankNo_});
 
     connect(comboProvince_, &QComboBox::activated, this, [this] { comboProvince_Click(); });
     connect(comboProvince_->lineEdit(), &QLineEdit::editingFinished, this,

@@ -6,6 +6,7 @@
 #include "page/StatusPanels.h"
 #include "refdata/RefList.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -177,7 +178,8 @@ QLabel* addFormRow(QWidget* parent, QGridLayout* form, const char* labelName, co
 namespace {
 
 // Watches a tab's fields: Enter in one moves the focus to the next shown, enabled one with its text
-// selected. A box of choices is watched like a text box, or the row would stop there.
+// selected. A box of choices is watched like a text box, or the row would stop there; options are
+// left by Enter but never landed on, so the options of one choice are a single stop.
 class EnterChain : public QObject {
 public:
     EnterChain(std::vector<QWidget*> fields, QObject* parent)
@@ -200,7 +202,8 @@ protected:
             return false;
         for (auto next = at + 1; next != fields_.end(); ++next) {
             QWidget* target = *next;
-            if (!target->isVisibleTo(target->window()) || !target->isEnabled())
+            if (!target->isVisibleTo(target->window()) || !target->isEnabled() ||
+                qobject_cast<QAbstractButton*>(target))
                 continue;
             focusAndSelect(target);
             return true;

@@ -52,8 +52,8 @@ std::vector<QWidget*> editNotices(QWidget* parent, const QString& prefix, int fi
 QLabel* addFormRow(QWidget* parent, QGridLayout* form, const char* labelName, const char* caption,
                    QWidget* field);
 
-// Enter in a field (text box or box of choices) moves the focus to the next shown field and
-// selects its text.
+// Enter in a field (text box, box of choices or option) moves the focus to the next shown text box
+// or box of choices and selects its text.
 void chainEnter(const std::vector<QWidget*>& fields);
 
 // Panel 1 "总笔数", panel 2 the count, the others emptied.

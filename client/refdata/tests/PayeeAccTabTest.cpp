@@ -32,12 +32,12 @@ TEST_F(PayeeAccTabTest, StartsOnSameBankWithTheProvinceList) {
     EXPECT_EQ(find<QLineEdit>("PayeeAccList_txtPayeeAccNo")->maxLength(), 22);
 }
 
-TEST_F(PayeeAccTabTest, EnterMovesThroughTheShownFieldsTheProvinceAndCityIncluded) {
+TEST_F(PayeeAccTabTest, EnterMovesFromTheKindThroughTheShownFieldsTheProvinceAndCityIncluded) {
     click("OptBankProperty_2");
     setText("comboProvince", "广东省");
-    expectEnterWalks({"PayeeAccList_txtPayeeAccNo", "PayeeAccList_txtPayeeAccName",
-                      "PayeeAccList_txtPayeeBankName", "comboProvince", "comboCity",
-                      "payAccList_txtPresentPayBankNo"});
+    expectEnterWalks({"OptBankProperty_2", "PayeeAccList_txtPayeeAccNo",
+                      "PayeeAccList_txtPayeeAccName", "PayeeAccList_txtPayeeBankName",
+                      "comboProvince", "comboCity", "payAccList_txtPresentPayBankNo"});
     // Leaving the typed province by Enter lists its cities, as leaving it otherwise does.
     EXPECT_EQ(find<QComboBox>("comboCity")->itemText(0), "广州市");
 }
