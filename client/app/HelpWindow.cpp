@@ -48,6 +48,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     resize(kHelpSize);
 }
 
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 bool HelpWindow::showStartPage(const QString& indexFile) {
     if (!QFileInfo(indexFile).isFile())
         return false;

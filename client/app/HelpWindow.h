@@ -17,6 +17,10 @@ public:
     // Shows the start page; false when the file is missing.
     bool showStartPage(const QString& indexFile);
 
+protected:
+    // Esc closes it, as it does every other window of the program.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -42,7 +42,10 @@ TEST_F(HelpWindowTest, HelpCommandAndToolbarButtonShowTheStartPage) {
         EXPECT_TRUE(browser()->window()->isVisible());
         EXPECT_EQ(browser()->source(), QUrl::fromLocalFile(folder() + "help/index.html"));
         EXPECT_TRUE(browser()->documentTitle().contains(QStringLiteral("使用帮助")));
-        browser()->window()->close();
+        // Esc in the page closes the window.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(browser(), &escape);
+        EXPECT_FALSE(browser()->window()->isVisible());
     }
     EXPECT_TRUE(prompter_.boxes().empty());
 }
