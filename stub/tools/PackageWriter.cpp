@@ -57,16 +57,41 @@ void CheckListItem(const std::string& text, const std::string& what) {
         Fail(what + " must not contain \"|\": " + text);
 }
 
-PackEntry MakeEntry(const fs::path& source, const std::string& name) {
+struct FileIdentity {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The files a new package replaces: packing one of them would read it while it is rewritten,
+// and it would grow without end.
+std::vector<FileIdentity> OutputIdentities(const std::string& output) {
+    std::vector<FileIdentity> found;
+    struct stat st {};
+    for (int number = 1; number <= kLastVolume; ++number) {
+        const std::string path = number == 1 ? output : VolumePath(VolumeBase(output), number);
+        if (stat(path.c_str(), &st) != 0)
+            break;
+        found.push_back({st.st_dev, st.st_ino});
+    }
+    return found;
+}
+
+PackEntry MakeEntry(const fs::path& source, const std::string& name,
+                    const std::vector<FileIdentity>& outputs) {
     if (!SafeRelativePath(name) || name.find_first_of("|*") != std::string::npos)
         Fail("cannot pack a file under the name \"" + name + "\"");
     struct stat st {};
     if (stat(source.c_str(), &st) != 0)
         Fail(source.string() + ": " + std::strerror(errno));
+    if (std::find(outputs.begin(), outputs.end(), FileIdentity{st.st_dev, st.st_ino}) !=
+        outputs.end())
+        Fail(source.string() + " is the package being written and cannot be packed into it");
     return {source.string(), name, st.st_size, TimeToDosTime(st.st_mtime)};
 }
 
 std::vector<PackEntry> CollectEntries(const PackOptions& o) {
+    const std::vector<FileIdentity> outputs = OutputIdentities(o.output);
     std::vector<PackEntry> entries;
     for (const auto& input : o.inputs) {
         std::error_code ec;
@@ -80,9 +105,10 @@ std::vector<PackEntry> CollectEntries(const PackOptions& o) {
                 Fail(input + ": " + ec.message());
             std::sort(files.begin(), files.end());
             for (const auto& file : files)
-                entries.push_back(MakeEntry(file, fs::relative(file, input).generic_string()));
+                entries.push_back(
+                    MakeEntry(file, fs::relative(file, input).generic_string(), outputs));
         } else if (fs::is_regular_file(input, ec)) {
-            entries.push_back(MakeEntry(input, fs::path(input).filename().string()));
+            entries.push_back(MakeEntry(input, fs::path(input).filename().string(), outputs));
         } else {
             Fail(input + ": no such file or folder");
         }

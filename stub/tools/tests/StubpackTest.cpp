@@ -259,6 +259,24 @@ TEST_F(StubpackTest, RefusesWhatCannotBePacked) {
     EXPECT_FALSE(fs::exists(dir / "p.exe"));
 }
 
+// A package written into the folder it packs is there on the next run: packing it into
+// itself must be refused, not read while it grows, and the earlier package kept.
+TEST_F(StubpackTest, RefusesToPackThePackageBeingWritten) {
+    const std::string volumeSize = std::to_string(fs::file_size(STUB_PATH) + 100000);
+    ASSERT_EQ(Create(dir / "in/setup.exe", {"--store", "--volume-size", volumeSize}).code, 0);
+    ASSERT_TRUE(fs::exists(dir / "in/setup.exe.002"));
+    const std::string first = ReadFile(dir / "in/setup.exe");
+    const std::string second = ReadFile(dir / "in/setup.exe.002");
+    for (const auto& options :
+         {std::vector<std::string>{"--volume-size", "200000"}, std::vector<std::string>{}}) {
+        auto again = Create(dir / "in/setup.exe", options);
+        EXPECT_EQ(again.code, 1);
+        EXPECT_NE(again.err.find("is the package being written"), std::string::npos) << again.err;
+        EXPECT_EQ(ReadFile(dir / "in/setup.exe"), first);
+        EXPECT_EQ(ReadFile(dir / "in/setup.exe.002"), second);
+    }
+}
+
 TEST_F(StubpackTest, ExecutableImageGetsTheEndMarkerAndToleratesAppendedBytes) {
     std::string image(1024, '\0');
     image.replace(0, 2, "MZ");
