@@ -140,13 +140,19 @@ std::array<std::uint32_t, 9> SpaceRequired(const std::vector<PackEntry>& entries
 // One volume file being written.
 class VolumeFile {
 public:
+    // Written under a temporary name beside `path`, so a failed run leaves an earlier package
+    // as it was.
     explicit VolumeFile(const std::string& path)
-        : path_(path) {
-        fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);
+        : path_(path + ".XXXXXX") {
+        fd_ = mkostemp(path_.data(), O_CLOEXEC);
         if (fd_ < 0)
             Fail(path + ": " + std::strerror(errno));
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd_, 0755 & ~mask);
     }
     ~VolumeFile() { close(fd_); }
+    const std::string& Path() const { return path_; }
     VolumeFile(const VolumeFile&) = delete;
     VolumeFile& operator=(const VolumeFile&) = delete;
 
@@ -297,9 +303,12 @@ public:
         trailer_.TrailerLength = kTrailerSize;
         try {
             WriteVolumes();
+            for (std::size_t i = 0; i < result_.volumes.size(); ++i)
+                if (rename(written_[i].c_str(), result_.volumes[i].c_str()) != 0)
+                    Fail(result_.volumes[i] + ": " + std::strerror(errno));
         } catch (...) {
             volume_.reset();
-            for (const auto& path : result_.volumes)
+            for (const auto& path : written_)
                 unlink(path.c_str());
             throw;
         }
@@ -342,6 +351,7 @@ private:
             Fail("more than " + std::to_string(kLastVolume) + " volumes");
         std::string path = number == 1 ? o_.output : VolumePath(VolumeBase(o_.output), number);
         volume_ = std::make_unique<VolumeFile>(path);
+        written_.push_back(volume_->Path());
         result_.volumes.push_back(path);
         volume_->Append(stub_.data(), stub_.size());
         filesInVolume_ = 0;
@@ -368,7 +378,7 @@ private:
         }
         std::uint32_t sum = kNoChecksum;
         if (o_.checksum)
-            sum = PackageChecksum(InputFile(result_.volumes.back()), kTrailerSize);
+            sum = PackageChecksum(InputFile(written_.back()), kTrailerSize);
         unsigned char checksum[4];
         WriteLe32(checksum, sum);
         volume_->PatchAt(trailerAt + 16, checksum, 4);
@@ -383,6 +393,7 @@ private:
     PackageTrailer trailer_;
     std::unique_ptr<VolumeFile> volume_;
     int filesInVolume_ = 0;
+    std::vector<std::string> written_; // the volumes' temporary names
     PackResult result_;
 };
 
