@@ -57,16 +57,41 @@ void CheckListItem(const std::string& text, const std::string& what) {
         Fail(what + " must not contain \"|\": " + text);
 }
 
-PackEntry MakeEntry(const fs::path& source, const std::string& name) {
+struct FileIdentity {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The files a new package replaces: packing one of them would read it while it is rewritten,
+// and it would grow without end.
+std::vector<FileIdentity> OutputIdentities(const std::string& output) {
+    std::vector<FileIdentity> found;
+    struct stat st {};
+    for (int number = 1; number <= kLastVolume; ++number) {
+        const std::string path = number == 1 ? output : VolumePath(VolumeBase(output), number);
+        if (stat(path.c_str(), &st) != 0)
+            break;
+        found.push_back({st.st_dev, st.st_ino});
+    }
+    return found;
+}
+
+PackEntry MakeEntry(const fs::path& source, const std::string& name,
+                    const std::vector<FileIdentity>& outputs) {
     if (!SafeRelativePath(name) || name.find_first_of("|*") != std::string::npos)
         Fail("cannot pack a file under the name \"" + name + "\"");
     struct stat st {};
     if (stat(source.c_str(), &st) != 0)
         Fail(source.string() + ": " + std::strerror(errno));
+    if (std::find(outputs.begin(), outputs.end(), FileIdentity{st.st_dev, st.st_ino}) !=
+        outputs.end())
+        Fail(source.string() + " is the package being written and cannot be packed into it");
     return {source.string(), name, st.st_size, TimeToDosTime(st.st_mtime)};
 }
 
 std::vector<PackEntry> CollectEntries(const PackOptions& o) {
+    const std::vector<FileIdentity> outputs = OutputIdentities(o.output);
     std::vector<PackEntry> entries;
     for (const auto& input : o.inputs) {
         std::error_code ec;
@@ -80,9 +105,10 @@ std::vector<PackEntry> CollectEntries(const PackOptions& o) {
                 Fail(input + ": " + ec.message());
             std::sort(files.begin(), files.end());
             for (const auto& file : files)
-                entries.push_back(MakeEntry(file, fs::relative(file, input).generic_string()));
+                entries.push_back(
+                    MakeEntry(file, fs::relative(file, input).generic_string(), outputs));
         } else if (fs::is_regular_file(input, ec)) {
-            entries.push_back(MakeEntry(input, fs::path(input).filename().string()));
+            entries.push_back(MakeEntry(input, fs::path(input).filename().string(), outputs));
         } else {
             Fail(input + ": no such file or folder");
         }
@@ -114,13 +140,19 @@ std::array<std::uint32_t, 9> SpaceRequired(const std::vector<PackEntry>& entries
 // One volume file being written.
 class VolumeFile {
 public:
+    // Written under a temporary name beside `path`, so a failed run leaves an earlier package
+    // as it was.
     explicit VolumeFile(const std::string& path)
-        : path_(path) {
-        fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);
+        : path_(path + ".XXXXXX") {
+        fd_ = mkostemp(path_.data(), O_CLOEXEC);
         if (fd_ < 0)
             Fail(path + ": " + std::strerror(errno));
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd_, 0755 & ~mask);
     }
     ~VolumeFile() { close(fd_); }
+    const std::string& Path() const { return path_; }
     VolumeFile(const VolumeFile&) = delete;
     VolumeFile& operator=(const VolumeFile&) = delete;
 
@@ -271,9 +303,12 @@ public:
         trailer_.TrailerLength = kTrailerSize;
         try {
             WriteVolumes();
+            for (std::size_t i = 0; i < result_.volumes.size(); ++i)
+                if (rename(written_[i].c_str(), result_.volumes[i].c_str()) != 0)
+                    Fail(result_.volumes[i] + ": " + std::strerror(errno));
         } catch (...) {
             volume_.reset();
-            for (const auto& path : result_.volumes)
+            for (const auto& path : written_)
                 unlink(path.c_str());
             throw;
         }
@@ -316,6 +351,7 @@ private:
             Fail("more than " + std::to_string(kLastVolume) + " volumes");
         std::string path = number == 1 ? o_.output : VolumePath(VolumeBase(o_.output), number);
         volume_ = std::make_unique<VolumeFile>(path);
+        written_.push_back(volume_->Path());
         result_.volumes.push_back(path);
         volume_->Append(stub_.data(), stub_.size());
         filesInVolume_ = 0;
@@ -342,7 +378,7 @@ private:
         }
         std::uint32_t sum = kNoChecksum;
         if (o_.checksum)
-            sum = PackageChecksum(InputFile(result_.volumes.back()), kTrailerSize);
+            sum = PackageChecksum(InputFile(written_.back()), kTrailerSize);
         unsigned char checksum[4];
         WriteLe32(checksum, sum);
         volume_->PatchAt(trailerAt + 16, checksum, 4);
@@ -357,6 +393,7 @@ private:
     PackageTrailer trailer_;
     std::unique_ptr<VolumeFile> volume_;
     int filesInVolume_ = 0;
+    std::vector<std::string> written_; // the volumes' temporary names
     PackResult result_;
 };
 

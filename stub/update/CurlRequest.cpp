@@ -1,6 +1,7 @@
 #include "update/CurlRequest.h"
 
 #include <mutex>
+#include <string>
 
 namespace stub {
 
@@ -9,6 +10,14 @@ namespace {
 constexpr long kConnectTimeoutSeconds = 30;
 constexpr long kLowSpeedSeconds = 60;
 constexpr long kMaxRedirects = 10;
+
+// File names may hold blanks, which an address cannot carry as they are.
+std::string BlanksEncoded(const std::string& url) {
+    std::string encoded;
+    for (char c : url)
+        encoded += c == ' ' ? std::string("%20") : std::string(1, c);
+    return encoded;
+}
 
 bool GlobalInit() {
     static std::once_flag once;
@@ -23,7 +32,7 @@ CurlRequest::CurlRequest(const std::string& url, const char* agentName, bool htt
     : handle_(GlobalInit() ? curl_easy_init() : nullptr) {
     if (!handle_)
         return;
-    curl_easy_setopt(handle_, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle_, CURLOPT_URL, BlanksEncoded(url).c_str());
     curl_easy_setopt(handle_, CURLOPT_USERAGENT, agentName);
     const char* protocols = httpsOnly ? "https" : "http,https";
     curl_easy_setopt(handle_, CURLOPT_PROTOCOLS_STR, protocols);

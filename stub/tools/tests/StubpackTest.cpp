@@ -259,6 +259,36 @@ TEST_F(StubpackTest, RefusesWhatCannotBePacked) {
     EXPECT_FALSE(fs::exists(dir / "p.exe"));
 }
 
+// A failed run must not cost the package an earlier run wrote.
+TEST_F(StubpackTest, FailedCreateKeepsTheEarlierPackage) {
+    ASSERT_EQ(Create(dir / "p.exe").code, 0);
+    const std::string earlier = ReadFile(dir / "p.exe");
+    auto small = Create(dir / "p.exe", {"--volume-size", "1000"});
+    EXPECT_EQ(small.code, 1);
+    EXPECT_TRUE(ReadFile(dir / "p.exe") == earlier);
+    for (const auto& entry : fs::directory_iterator(dir.path))
+        EXPECT_EQ(entry.path().filename().string().rfind("p.exe.", 0), std::string::npos)
+            << entry.path();
+}
+
+// A package written into the folder it packs is there on the next run: packing it into
+// itself must be refused, not read while it grows, and the earlier package kept.
+TEST_F(StubpackTest, RefusesToPackThePackageBeingWritten) {
+    const std::string volumeSize = std::to_string(fs::file_size(STUB_PATH) + 100000);
+    ASSERT_EQ(Create(dir / "in/setup.exe", {"--store", "--volume-size", volumeSize}).code, 0);
+    ASSERT_TRUE(fs::exists(dir / "in/setup.exe.002"));
+    const std::string first = ReadFile(dir / "in/setup.exe");
+    const std::string second = ReadFile(dir / "in/setup.exe.002");
+    for (const auto& options :
+         {std::vector<std::string>{"--volume-size", "200000"}, std::vector<std::string>{}}) {
+        auto again = Create(dir / "in/setup.exe", options);
+        EXPECT_EQ(again.code, 1);
+        EXPECT_NE(again.err.find("is the package being written"), std::string::npos) << again.err;
+        EXPECT_TRUE(ReadFile(dir / "in/setup.exe") == first);
+        EXPECT_TRUE(ReadFile(dir / "in/setup.exe.002") == second);
+    }
+}
+
 TEST_F(StubpackTest, ExecutableImageGetsTheEndMarkerAndToleratesAppendedBytes) {
     std::string image(1024, '\0');
     image.replace(0, 2, "MZ");

@@ -105,6 +105,13 @@ TEST_F(HttpDownloadTest, WholeFileArrivesUnderTheDestinationName) {
     EXPECT_EQ(requests[1].range, "");
 }
 
+TEST_F(HttpDownloadTest, FileNameWithABlankIsFetched) {
+    server.Set("/setup%204.bin", File("four"));
+    EXPECT_EQ(HttpGetFileSize(server.Url("/setup 4.bin"), hooks.log), 4);
+    ASSERT_TRUE(Download("/setup 4.bin")) << error;
+    EXPECT_EQ(ReadFile(dest), "four");
+}
+
 TEST_F(HttpDownloadTest, FiveByteFileHasOneByteChunks) {
     server.Set("/tiny", File("12345"));
     ASSERT_TRUE(Download("/tiny")) << error;
