@@ -3,6 +3,7 @@
 #include "app/BoxLayout.h"
 #include "app/EventWait.h"
 #include "app/Markup.h"
+#include "platform/CloseRequest.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -23,6 +25,7 @@ namespace stub {
 namespace {
 
 constexpr int kAfterCloseMs = 100;
+constexpr int kCloseWatchMs = 100;
 
 QStyle::StandardPixmap Icon(BoxKind kind) {
     switch (kind) {
@@ -167,6 +170,13 @@ bool QtMessageBoxes::Show(BoxKind kind, const std::string& text, const std::stri
     KMsgBox box(kind, WithCaptionOnTop(text, title), title, buttons, font);
     box.raise();
     box.activateWindow();
+    // A close signal while the box waits answers it with cancel, so the run can close at once.
+    QTimer closeWatch;
+    QObject::connect(&closeWatch, &QTimer::timeout, &box, [&box] {
+        if (CloseRequested())
+            box.reject();
+    });
+    closeWatch.start(kCloseWatchMs);
     const bool accepted = box.exec() == QDialog::Accepted;
     PumpFor(kAfterCloseMs);
     return accepted;
