@@ -3,6 +3,7 @@
 #include "package/TempFolders.h"
 #include "paths/PathVariables.h"
 #include "platform/CommandLine.h"
+#include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "platform/Programs.h"
 #include "update/CycleDownload.h"
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 namespace stub {
 
@@ -28,14 +28,6 @@ std::string Flag(bool value) {
 }
 
 constexpr std::size_t kInformFileLimit = 1024 * 1024;
-
-std::string ReadInformFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text(kInformFileLimit, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
-}
 
 std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
     for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
@@ -215,7 +207,7 @@ UpdateOutcome UpdateAgent::PerformAutoInform(const UpdateDescription& descriptio
     window.caption = RecordText("s34", "New Version");
     window.button = RecordText("s35", "Download");
     window.address = description.downloadUrlInform;
-    window.message = InformFileMessage(ReadInformFile(inform.path));
+    window.message = InformFileMessage(ReadFileHead(inform.path, kInformFileLimit));
     window.width = description.autoInformW > 0 ? description.autoInformW : 360;
     window.height = std::max(description.autoInformH, 0);
     if (!setup_.ui->ShowInform(window))

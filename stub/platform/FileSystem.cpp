@@ -1,10 +1,12 @@
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <system_error>
@@ -66,6 +68,14 @@ bool OnSameFileSystem(const std::string& a, const std::string& b) {
     struct stat sb {};
     return stat(NearestExisting(a).c_str(), &sa) == 0 &&
            stat(NearestExisting(b).c_str(), &sb) == 0 && sa.st_dev == sb.st_dev;
+}
+
+std::string ReadFileHead(const std::string& path, std::size_t limit) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text(limit, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(limit));
+    text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return text;
 }
 
 bool PathExists(const std::string& path) {

@@ -20,6 +20,9 @@ std::string MountPointOf(const std::string& path);
 bool OnSameFileSystem(const std::string& a, const std::string& b);
 
 bool PathExists(const std::string& path);
+
+// The first bytes of a file, at most limit of them; empty when it cannot be read.
+std::string ReadFileHead(const std::string& path, std::size_t limit);
 bool IsDirectory(const std::string& path);
 
 // Creates the folder and every missing parent; throws std::system_error on failure.

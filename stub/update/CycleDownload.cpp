@@ -9,21 +9,12 @@
 #include "update/UpdateNames.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace stub {
 
 namespace {
 
 constexpr const char* kBadToken = "Bad Secret Token!";
-
-std::string ReadHead(const std::string& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text(limit, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(limit));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
-}
 
 // Copies a local file into place through a temporary name, so a reader never sees half of it.
 bool CopyInto(const std::string& source, const std::string& destination, std::string& error) {
@@ -42,7 +33,7 @@ bool CopyInto(const std::string& source, const std::string& destination, std::st
 bool TokenFits(const CycleDownloadRequest& request, const std::string& path) {
     if (request.kind == CycleFile::Update)
         return TokensMatch(TGFileInfo(path).Setting(SettingsItem::SecretToken), request.ownToken);
-    return TokensMatch(InformFileToken(ReadHead(path, 64 * 1024)), request.ownToken);
+    return TokensMatch(InformFileToken(ReadFileHead(path, 64 * 1024)), request.ownToken);
 }
 
 std::vector<std::string> InformItems(const std::string& text) {
@@ -129,7 +120,7 @@ CycleDownloadResult DownloadForCycle(const CycleDownloadRequest& request) {
             return result;
         }
     }
-    const std::string head = ReadHead(result.path, kNotFoundPageScan);
+    const std::string head = ReadFileHead(result.path, kNotFoundPageScan);
     const std::string pageText = NotFoundPageText(head, source, false, "");
     if (request.kind == CycleFile::Info) {
         if (!pageText.empty()) {

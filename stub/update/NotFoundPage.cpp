@@ -1,10 +1,10 @@
 #include "update/NotFoundPage.h"
 
 #include "package/MessageBoxes.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <initializer_list>
 
 namespace stub {
@@ -53,11 +53,7 @@ std::string NotFoundPageText(std::string_view page, const std::string& url, bool
 
 std::string NotFoundFileText(const std::string& path, const std::string& url, bool mentionServer,
                              const std::string& defaultText) {
-    std::ifstream file(path, std::ios::binary);
-    std::string page(kNotFoundPageScan, '\0');
-    file.read(page.data(), std::streamsize(page.size()));
-    page.resize(std::size_t(std::max<std::streamsize>(file.gcount(), 0)));
-    return NotFoundPageText(page, url, mentionServer, defaultText);
+    return NotFoundPageText(ReadFileHead(path, kNotFoundPageScan), url, mentionServer, defaultText);
 }
 
 } // namespace stub

@@ -1,11 +1,11 @@
 #include "update/ReleaseSignature.h"
 
 #include "package/MessageBoxes.h"
+#include "platform/FileSystem.h"
 #include "signing/Signature.h"
 #include "signing/SigningError.h"
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace stub {
@@ -19,11 +19,7 @@ std::optional<std::string> ReadSignature(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::string text(kSignatureLimit, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
+    return ReadFileHead(path, kSignatureLimit);
 }
 
 } // namespace
